@@ -17,6 +17,7 @@ function(dek_embed_text)
     OUTPUT "${out}"
     COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DNS=${E_NAMESPACE}" "-DFILES=${joined}" -P "${script}"
     DEPENDS ${abs_files} "${script}"
-    COMMENT "Embedding text files into ${E_TARGET}")
+    COMMENT "Embedding text files into ${E_TARGET}"
+    VERBATIM)
   target_sources(${E_TARGET} PRIVATE "${out}")
 endfunction()

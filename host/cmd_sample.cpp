@@ -1,12 +1,31 @@
 #include <cstdio>
+#include <string>
 
 #include "host/commands.h"
+#include "host/samples.h"
 
 namespace dek::host {
 
-int cmd_sample(const Args& /*args*/) {
-    std::fputs("dek2018 sample: not available in this build\n", stderr);
-    return 2;
+// dek2018 sample [NAME]: prints a built-in sample return file; without NAME
+// lists the names, one a line.
+int cmd_sample(const Args& args) {
+    if (args.empty()) {
+        for (const auto& s : samples()) std::printf("%.*s\n", static_cast<int>(s.name.size()), s.name.data());
+        return 0;
+    }
+    if (args.size() != 1) {
+        std::fputs("usage: dek2018 sample [NAME]\n", stderr);
+        return 2;
+    }
+    const Sample* s = find_sample(args[0]);
+    if (s == nullptr) {
+        std::string names;
+        for (const auto& each : samples()) names += (names.empty() ? "" : ", ") + std::string(each.name);
+        std::fprintf(stderr, "dek2018 sample: no sample named \"%s\" (samples: %s)\n", args[0].c_str(), names.c_str());
+        return 2;
+    }
+    std::fwrite(s->json.data(), 1, s->json.size(), stdout);
+    return 0;
 }
 
 }  // namespace dek::host
