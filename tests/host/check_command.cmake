@@ -1,0 +1,20 @@
+# Runs `dek2018 check FILE` as a user would and checks the exit status and the
+# one line it prints: -DEXE=<dek2018> -DFILE=<return file> -DRC=<status>
+# -DSTREAM=stdout|stderr -DLINE=<the expected line, without its line feed>.
+execute_process(COMMAND "${EXE}" check "${FILE}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc STREQUAL RC)
+  message(FATAL_ERROR "exit status ${rc}, expected ${RC}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(STREAM STREQUAL "stdout")
+  set(got "${out}")
+  set(other "${err}")
+else()
+  set(got "${err}")
+  set(other "${out}")
+endif()
+if(NOT got STREQUAL "${LINE}\n")
+  message(FATAL_ERROR "${STREAM}: [${got}]\nexpected: [${LINE}\n]")
+endif()
+if(NOT other STREQUAL "")
+  message(FATAL_ERROR "unexpected output on the other stream: [${other}]")
+endif()
