@@ -152,9 +152,9 @@ private:
             parent.items.push_back(std::move(n));
             return &parent.items.back();
         }
-        parent.members.emplace_back(std::move(pending_key_), std::move(n));
+        parent.members.push_back(JsonMember{std::move(pending_key_), std::move(n)});
         pending_key_.clear();
-        return &parent.members.back().second;
+        return &parent.members.back().value;
     }
     bool add(JsonNode&& n) {
         place(std::move(n));

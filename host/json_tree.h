@@ -8,10 +8,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace dek::host {
+
+struct JsonMember;
 
 struct JsonNode {
     enum class Kind { null, boolean, integer, unsigned_integer, floating, string, array, object };
@@ -24,9 +25,9 @@ struct JsonNode {
     // Kind::floating only: written without fraction or exponent, but too large
     // for 64 bits, so the parser had to read it as a floating-point number.
     bool integer_literal = false;
-    std::string string;                                     // Kind::string
-    std::vector<JsonNode> items;                            // Kind::array
-    std::vector<std::pair<std::string, JsonNode>> members;  // Kind::object, in document order
+    std::string string;               // Kind::string
+    std::vector<JsonNode> items;      // Kind::array
+    std::vector<JsonMember> members;  // Kind::object, in document order
     // Kind::object: the first key that appeared more than once.
     bool has_duplicate = false;
     std::string duplicate_key;
@@ -34,6 +35,11 @@ struct JsonNode {
     bool is_number() const { return kind == Kind::integer || kind == Kind::unsigned_integer || kind == Kind::floating; }
     // The JSON kind in words: "null", "true or false", "a number", "a string", "an array", "an object".
     std::string_view kind_name() const;
+};
+
+struct JsonMember {
+    std::string key;
+    JsonNode value;
 };
 
 // Raised when the text is not JSON, nests too deeply, or holds a number beyond
