@@ -149,9 +149,7 @@ public:
         throw ReturnFileError(file_, path, std::move(problem));
     }
     [[noreturn]] void wrong_type(const JsonNode& n, const std::string& path, const std::string& expected) const {
-        std::string got(n.kind_name());
-        if (n.kind == Kind::floating && !n.integer_literal) got = "a number with a fraction or exponent";
-        fail(path, "wrong type: expected " + expected + ", got " + got);
+        fail(path, "wrong type: expected " + expected + ", got " + std::string(n.kind_name()));
     }
     void check_duplicates(const JsonNode& object, const std::string& path) const {
         if (object.has_duplicate) fail(member_path(path, object.duplicate_key), "duplicate key");
@@ -238,7 +236,10 @@ public:
                 fail(path, "number out of range: " + std::to_string(n.unsigned_integer) + " is not in " + range);
             return static_cast<std::int64_t>(n.unsigned_integer);
         }
-        if (n.kind == Kind::floating && n.integer_literal) fail(path, "number out of range: not in " + range);
+        if (n.kind == Kind::floating) {
+            if (n.integer_literal) fail(path, "number out of range: not in " + range);
+            fail(path, "wrong type: expected an integer " + range + ", got a number with a fraction or exponent");
+        }
         wrong_type(n, path, "an integer " + range);
     }
 

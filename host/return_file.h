@@ -53,8 +53,10 @@ private:
     std::string file_, path_, problem_;
 };
 
-// Largest return file read; a real return is a few dozen kilobytes.
-inline constexpr std::size_t kMaxReturnFileSize = 4 * 1024 * 1024;
+// Largest return file read. A return with every field filled is a few
+// hundred kilobytes; the limit keeps a hostile file from filling memory
+// (its JSON tree can take up to a hundred times the file's size).
+inline constexpr std::size_t kMaxReturnFileSize = 1024 * 1024;
 
 // Reads and loads a return file; a file that cannot be read is a ReturnFileError too.
 ReturnFile load_return_file(const std::string& path);

@@ -403,7 +403,7 @@ TEST_F(ReturnFileOnDisk, RefusesAnOversizedFile) {
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kMaxReturnFileSize) + 1), 0);
     ::close(fd);
-    EXPECT_EQ(error_of(path), path + ": larger than 4 MiB: not a return file");
+    EXPECT_EQ(error_of(path), path + ": larger than 1 MiB: not a return file");
 }
 
 }  // namespace
