@@ -1,0 +1,129 @@
+// What the four print dialogs share: the components, the handlers and the
+// activation as the host sees it. A dialog class is this base made from its
+// description (checkboxes, positions, attachment counts, settings byte) and
+// its print job's table.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "jobs/fr_ud18.h"
+#include "jobs/print_sequence.h"
+#include "platform/platform.h"
+#include "records/host_data.h"
+
+class QWindow;
+
+namespace dek::jobs {
+
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct CheckBoxSpec {
+    std::string_view name;     // "chbox_st_1", "ChBox_o_3"
+    std::string_view caption;  // "PIT/O  1/4"
+    int left = 0, top = 0;
+};
+
+// An attachment whose boxes are disabled and unticked while its count is 0.
+struct AttachmentSpec {
+    std::vector<std::string_view> checkboxes;
+    std::uint8_t (*count)(const HostData&) = nullptr;  // `rekdek.ilzal[5]` and the like
+};
+
+struct DialogSpec {
+    std::string_view class_name;  // "Tf_wydpit37"
+    std::string_view caption;     // "Wydruk zeznania PIT-37"; blank-sheet mode adds " (za rok 2018)"
+    int width = 0, height = 0;    // the window
+    Box group;                    // `g_str`
+    std::vector<CheckBoxSpec> checkboxes;
+    std::vector<AttachmentSpec> attachments;  // in the order activation disables them
+    std::vector<Box> separators;              // black lines inside `g_str`: Panel1, Panel2, ...
+    Box zmust;                                // `kl_zmust`
+    int niezadr_left = 0, niezadr_top = 0;    // `ChB_niezadr`
+    int druk_left = 0, druk_top = 0;          // `kl_druk`
+    int anuluj_left = 0, anuluj_top = 0;      // `kl_anuluj`
+    int ust_dr_left = 0, ust_dr_top = 0;      // `ust_dr`
+    std::size_t niezadr_at = 0;               // the dialog's blank-sheet byte of `rekster`
+    bool system_menu = false;                 // the title bar carries the system menu
+    const PrintJob* job = nullptr;            // `kl_drukClick`'s job
+};
+
+// What the host hands to a dialog it creates.
+struct DialogContext {
+    HostData& data;
+    platform::Platform& platform;
+    PageLookup find_page;
+};
+
+inline constexpr std::string_view kCaptionYear = " (za rok 2018)";
+inline constexpr int kHelpContext = 1006;
+
+class PrintDialog : public QDialog {
+public:
+    PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidget* owner);
+    ~PrintDialog() override;
+
+    // Activation as the host sees it: `FormActivate` when the dialog becomes
+    // the active window (shown, or back from another window of the host),
+    // `FormDeactivate` when it stops being it (closed, or another window of
+    // the host became active). The prompts, messages and printer dialog the
+    // dialog opens itself do not count. The headless host calls these
+    // directly.
+    void activate();
+    void deactivate();
+    bool is_active() const { return active_; }
+
+    const DialogSpec& spec() const { return spec_; }
+    // The page checkbox of that name; throws std::logic_error when there is none.
+    QCheckBox* page_checkbox(std::string_view name) const;
+
+    bool wydr_niezadr = false;       // blank-sheet printing is in effect
+    bool wydr_niezadr_pocz = false;  // the blank-sheet setting as read at the last activation
+
+    QGroupBox* g_str;
+    QPushButton* kl_zmust;
+    QMenu* Pm_zm_ust;
+    QAction* pm_zm_wsz;
+    QPushButton* kl_druk;
+    QPushButton* kl_anuluj;
+    QCheckBox* ChB_niezadr;
+    Tfr_ud18* ust_dr;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    void FormActivate();
+    void kl_zmustClick();
+    void ChB_niezadrClick();
+    void kl_drukClick();
+    void FormDeactivate();
+
+private:
+    // Runs a handler; an exception is shown by the platform's default handling
+    // and goes no further (nothing may escape into Qt's event loop).
+    void handle(void (PrintDialog::*handler)());
+    void set_caption();
+    void on_focus_window(QWindow* window);
+
+    const DialogSpec& spec_;
+    HostData& data_;
+    platform::Platform& platform_;
+    PageLookup find_page_;
+    bool active_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace dek::jobs

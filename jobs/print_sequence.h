@@ -1,0 +1,84 @@
+// The print sequence all print jobs share: a job is a table of page steps,
+// walked in order; for each ticked page the user confirms the prompt to put a
+// blank sheet in, then the page report is created, filled and printed as a
+// run of its own, and freed whatever happens. The jobs differ only in their
+// tables.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/platform.h"
+#include "records/host_data.h"
+#include "report/page_class.h"
+
+namespace dek::jobs {
+
+// Values given to a page's variant fields between its creation and printing.
+struct VariantFields {
+    std::optional<int> nrp{}, nr{}, ilb{}, nrsp{};
+};
+
+struct PageStep {
+    std::string_view checkbox{};                   // the dialog's checkbox that selects the page
+    bool (*condition)(const HostData&) = nullptr;  // an extra test on the records; none: always
+    std::string_view prompt{};                     // first line of the prompt: "Wydruk strony 1/4"
+    void (*preparation)(HostData&) = nullptr;      // run after the prompt is confirmed
+    std::string_view page_class{};                 // "TF_w37181"
+    VariantFields variant{};
+};
+
+// Whether the dialog's checkbox of that name is ticked.
+using IsTicked = std::function<bool(std::string_view checkbox)>;
+
+// Steps printed once per pass (a person's PIT/B sheet sets, the PIT-28/B
+// attachments). The passes are worked out when the loop is reached; each
+// pass gives the variant fields of every body step, in the body's order.
+struct StepLoop {
+    std::vector<PageStep> body;
+    std::vector<std::vector<VariantFields>> (*passes)(const HostData&, const IsTicked&) = nullptr;
+};
+
+using JobEntry = std::variant<PageStep, StepLoop>;
+
+struct PrintJob {
+    std::string_view caption;  // the caption of every prompt: "Wydruk zeznania PIT-37"
+    std::vector<JobEntry> entries;
+};
+
+// Finds a page class by name; nullptr while the page does not exist.
+using PageLookup = const report::PageClass* (*)(std::string_view name);
+
+// What a run of the job works with.
+struct JobContext {
+    HostData& data;
+    platform::Platform& platform;
+    PageLookup find_page;
+    IsTicked ticked;
+    bool wydr_niezadr;  // blank-sheet printing is in effect
+};
+
+inline constexpr std::string_view kNotAvailable = "Nadruk danych na oryginalnym formularzu jest niedostępny.";
+// The prompt's second line, after a line feed and a carriage return.
+inline constexpr std::string_view kInsertSheet = "\n\r   Włóż kartkę";
+inline constexpr int kPromptFlags = platform::MB_OKCANCEL | platform::MB_ICONEXCLAMATION;  // 49
+
+// "Wydruk strony 1/4\n\r   Włóż kartkę".
+std::string prompt_text(std::string_view first_line);
+
+// Runs the job. An exception while a page is filled or printed frees the page
+// and leaves the job at once, on to the caller.
+void run_print_job(const PrintJob& job, const JobContext& ctx);
+
+// The page classes the job prints for a checkbox (a checkbox whose pages do
+// not exist yet offers nothing to print).
+std::vector<std::string_view> page_classes_of(const PrintJob& job, std::string_view checkbox);
+
+// Every checkbox the job's steps name, in table order, without repeats.
+std::vector<std::string_view> checkboxes_of(const PrintJob& job);
+
+}  // namespace dek::jobs

@@ -1,0 +1,74 @@
+// The system printer object: the list of printers, the application-wide
+// current printer, and the printing of one page as a print run of its own.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QIODevice;
+
+namespace dek::report {
+class PageReport;
+}
+
+namespace dek::platform {
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    virtual const std::vector<std::string>& names() const = 0;
+    virtual int index() const = 0;  // the current printer
+    virtual void set_index(int index) = 0;
+    // Prints the filled page as one run on the printer at `page.printer_index`;
+    // throws PrintError when the run cannot be started or finished.
+    virtual void print(const report::PageReport& page) = 0;
+
+    // Index of the printer of that name, or -1.
+    int find(std::string_view name) const;
+};
+
+// Writes a filled page as a one-page PDF document (A4, drawn from the paper's edge).
+using PdfWriter = std::function<void(const report::PageReport&, QIODevice&)>;
+
+// The printers of this system: the CUPS destinations the CUPS client library
+// finds (CUPS_SERVER and the client configuration apply), then one printer
+// that writes each run to a PDF file of its own, run n of the program to
+// `pdf_dir`/NN-CLASS.pdf ("01-TF_w37181.pdf"). The list is read once, when the
+// object is made. At start the current printer is the CUPS default
+// destination, or the PDF printer when there is none.
+//
+// Only the printer is carried into a run: every run is a fresh job, A4
+// portrait, full page, one copy, no duplex.
+class SystemPrinters final : public Printers {
+public:
+    static constexpr std::string_view kPdfPrinterName = "Zapis do pliku PDF";
+
+    SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf);
+
+    const std::vector<std::string>& names() const override { return names_; }
+    int index() const override { return index_; }
+    void set_index(int index) override;
+    void print(const report::PageReport& page) override;
+
+    int pdf_printer_index() const { return static_cast<int>(names_.size()) - 1; }
+    const std::filesystem::path& pdf_dir() const { return pdf_dir_; }
+    // Folder of the PDF printer's files; the run numbers start again at 1.
+    void set_pdf_dir(std::filesystem::path dir);
+    // Runs started so far.
+    int runs() const { return runs_; }
+
+private:
+    std::vector<std::string> names_;
+    int index_ = 0;
+    int runs_ = 0;
+    std::filesystem::path pdf_dir_;
+    PdfWriter write_pdf_;
+};
+
+// "NN-CLASS": the title of run n, and the PDF printer's file name without ".pdf".
+std::string run_title(int run, std::string_view page_class);
+
+}  // namespace dek::platform
