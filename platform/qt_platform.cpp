@@ -59,6 +59,7 @@ void QtPlatform::ShowMessage(std::string_view text) {
 }
 
 void QtPlatform::ShowException(std::string_view message) {
+    ++errors_;
     QMessageBox box(QMessageBox::Critical, qs(kApplicationTitle), display_text(message), QMessageBox::Ok,
                     message_owner());
     box.exec();

@@ -19,8 +19,11 @@ public:
     bool execute_printer_dialog(QWidget* owner) override;
     void print_page(const report::PageReport& page) override { printers_.print(page); }
 
+    int errors() const { return errors_; }  // errors shown so far
+
 private:
     Printers& printers_;
+    int errors_ = 0;
 };
 
 // Caption of the information and error messages: the application's title.
