@@ -22,8 +22,7 @@ Element* Band::find(std::string_view name) {
 
 const Element* Band::find(std::string_view name) const { return const_cast<Band*>(this)->find(name); }
 
-PageReport::PageReport(HostData& host, const Layout& layout)
-    : data(host), settings(layout.settings), layout_(&layout) {
+PageReport::PageReport(HostData& host, const Layout& layout) : data(host), settings(layout.settings), layout_(&layout) {
     DB_dane.rect = layout.band;
     DB_dane.elements = layout.elements;
     QRI_obr_str.rect = layout.image;

@@ -1,0 +1,59 @@
+#include "pages/page_classes.h"
+
+#include <map>
+#include <string>
+
+#include "pages/pit37/W37181.h"
+#include "report/layout.h"
+
+namespace dek::pages {
+
+namespace data {
+const std::vector<std::pair<std::string_view, std::string_view>>& embedded_files();
+}
+
+namespace {
+
+// Parsed descriptions, filled at first use and never changed afterwards.
+template <class T, T (*Parse)(std::string_view, const std::string&)>
+const T& parsed(std::string_view id, const char* suffix) {
+    static const std::map<std::string, T, std::less<>> all = [suffix] {
+        std::map<std::string, T, std::less<>> m;
+        const std::string ext = suffix;
+        for (const auto& [file, text] : data::embedded_files()) {
+            std::string name(file);
+            if (name.size() > ext.size() && name.ends_with(ext))
+                m.emplace(name.substr(0, name.size() - ext.size()), Parse(text, name));
+        }
+        return m;
+    }();
+    auto it = all.find(id);
+    if (it == all.end()) throw report::DescriptionError(std::string(id) + suffix + ": no such description compiled in");
+    return it->second;
+}
+
+}  // namespace
+
+const report::Layout& layout_of(std::string_view unit) {
+    return parsed<report::Layout, report::parse_layout>(unit, ".layout");
+}
+
+const report::FormDescription& form_of(std::string_view id) {
+    return parsed<report::FormDescription, report::parse_form>(id, ".form");
+}
+
+const std::vector<report::PageClass>& page_classes() {
+    using report::page_class;
+    static const std::vector<report::PageClass> classes = {
+        page_class<TF_w37181, &F_w37181>("TF_w37181"),
+    };
+    return classes;
+}
+
+const report::PageClass* find_page_class(std::string_view name) {
+    for (const auto& c : page_classes())
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+}  // namespace dek::pages

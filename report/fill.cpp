@@ -1,0 +1,28 @@
+#include "report/fill.h"
+
+#include "report/format.h"
+
+namespace dek::report {
+
+// Pixel size of the value font after `zmn_font`: 10 pt (13 px) -> 8 pt (11 px).
+constexpr int kShrunkValuePx = 11;
+
+void ust_wart(Band& band, std::string_view name, double value, int decimals) {
+    if (Element* e = band.find(name)) e->caption = kwota(value, decimals);
+}
+
+void ust_w_str(Band& band, std::string_view name, std::string_view text) {
+    if (Element* e = band.find(name)) e->caption = std::string(text);
+}
+
+void zmn_font(Band& band, std::string_view name, double value, double limit, int /*mode*/) {
+    if (Element* e = band.find(name)) {
+        if (value > limit) e->font_px = kShrunkValuePx;
+    }
+}
+
+void set_enabled(Band& band, std::string_view name, bool enabled) {
+    if (Element* e = band.find(name)) e->enabled = enabled;
+}
+
+}  // namespace dek::report

@@ -1,0 +1,39 @@
+// Text-formatting routines that turn stored values into label captions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "records/types.h"
+
+namespace dek::report {
+
+// The characters of `text` separated by single blanks ("2018" -> "2 0 1 8"),
+// for the form's character cells. Works on characters, not bytes.
+std::string wydznaki(std::string_view text);
+
+// The text without dashes.
+std::string usun_kreski(std::string_view text);
+
+// A NIP of ten digits laid out in groups of 3, 3, 2 and 2 with dashes
+// ("5260250274" -> "526-025-02-74"). Mode 1 is a person's NIP, mode 0 a
+// partnership's; both give the same layout. Anything that is not ten digits is
+// returned unchanged, never cut or padded.
+std::string red_nip(std::string_view digits, int mode);
+
+// The value with `decimals` decimals, rounded to nearest, a full stop between
+// thousands and a decimal comma ("11.111,79"), padded with blanks on the left
+// to `width` (a wider value is never cut). A value that rounds to zero prints
+// without a minus sign.
+std::string rstrsp(double value, int width, int decimals);
+
+// rstrsp with the blanks trimmed off, as every caller uses it.
+std::string kwota(double value, int decimals);
+
+// "DD-MM-YYYY"; the empty date gives "". Mode is always 0.
+std::string DataToStr(const dt1& date, int mode);
+
+// Blanks trimmed off both ends.
+std::string trim(std::string_view text);
+
+}  // namespace dek::report

@@ -1,0 +1,42 @@
+#include "report/identity.h"
+
+#include <algorithm>
+
+#include "report/fill.h"
+#include "report/format.h"
+
+namespace dek::report {
+
+std::string nip_caption(std::string_view nip) { return wydznaki(red_nip(usun_kreski(nip), 1)); }
+
+std::string pesel_caption(std::string_view pesel) { return wydznaki(pesel); }
+
+void fill_identifier(Band& band, std::string_view value, std::string_view cover_nip, std::string_view cover_pesel,
+                     bool by_pesel, std::string_view nip, std::string_view pesel) {
+    if (!by_pesel) {
+        set_enabled(band, cover_pesel, true);
+        ust_w_str(band, value, nip_caption(nip));
+    } else {
+        set_enabled(band, cover_nip, true);
+        ust_w_str(band, value, pesel_caption(pesel));
+    }
+}
+
+void fill_nrref(Band& band, const HostData& data) {
+    Element* memo = band.find("QRL_nrref");
+    if (memo == nullptr) return;
+    memo->enabled = data.dr_dek_ref;
+    if (!data.dr_dek_ref) return;
+    const std::string& number = data.nr_dek_refer;
+    // Split after the 16th character (UTF-8 sequences kept whole).
+    std::size_t at = 0;
+    for (int chars = 0; at < number.size() && chars < 16; ++chars) {
+        const auto c = static_cast<unsigned char>(number[at]);
+        at += c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    }
+    at = std::min(at, number.size());
+    memo->lines.push_back(number.substr(0, at));
+    memo->lines.push_back(number.substr(at));
+}
+
+}  // namespace dek::report
