@@ -1,5 +1,6 @@
 #include "report/format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -48,27 +49,24 @@ std::string red_nip(std::string_view digits, int /*mode*/) {
 }
 
 std::string rstrsp(double value, int width, int decimals) {
-    if (decimals < 0) decimals = 0;
+    decimals = std::clamp(decimals, 0, 18);
     if (!std::isfinite(value)) value = 0;
-    // printf rounds the exact binary value to nearest, so a stored 0.29
-    // (0.28999...) prints 0.29 and is never truncated to 0.28.
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    std::string plain = buf;
-    bool negative = !plain.empty() && plain[0] == '-';
-    if (negative) plain.erase(0, 1);
-    // "-0.00" after rounding is plain zero.
-    if (plain.find_first_not_of("0.") == std::string::npos) negative = false;
-
-    const auto dot = plain.find('.');
-    const std::string whole = plain.substr(0, dot);
-    std::string grouped;
+    // Rounded to nearest in extended precision, so a stored 0.29 (0.28999...)
+    // prints 0,29 and is never truncated; an exact half (7.25 at one decimal)
+    // goes away from zero, as amounts are rounded.
+    const long double scaled = std::roundl(static_cast<long double>(value) * std::pow(10.0L, decimals));
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.0Lf", std::fabs(scaled));
+    std::string digits = buf;
+    if (digits.size() <= static_cast<std::size_t>(decimals))
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    const std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+    std::string out = scaled < 0 ? "-" : "";  // a value that rounds to zero has no sign
     for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) grouped += '.';
-        grouped += whole[i];
+        if (i > 0 && (whole.size() - i) % 3 == 0) out += '.';
+        out += whole[i];
     }
-    std::string out = negative ? "-" + grouped : grouped;
-    if (dot != std::string::npos) out += "," + plain.substr(dot + 1);
+    if (decimals > 0) out += "," + digits.substr(whole.size());
     if (static_cast<int>(out.size()) < width) out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
 }

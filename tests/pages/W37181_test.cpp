@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "tests/pages/page_fixture.h"
+
+namespace dek {
+namespace {
+
+using testing::FilledPage;
+
+HostData joint_return() {
+    HostData d;
+    auto& r = d.rekdek;
+    r.nip = "526-02502-";  // dashes are removed before the layout
+    r.nip_m = "1234563218";
+    r.rok = 2018;
+    r.sp_opod = 1;
+    r.urz = "  Urząd Skarbowy w Łodzi  ";
+    r.podatnik.nazw = "Wąsowicz ";
+    r.podatnik.im = "Grzegorz";
+    r.podatnik.dur = dt1{1978, 9, 14};
+    r.podatnik.ul = "Wyzwolenia";
+    r.podatnik.poczta = "Siemianowice";
+    r.podatnik.pesel = "78091412345";
+    r.malzonek.nazw = "Wąsowicz-Przybyszewska";
+    r.malzonek.pesel = "81032708748";
+    r.malzonek.dur = dt1{1981, 3, 27};
+    r.ident_pesel_m = true;
+    return d;
+}
+
+TEST(W37181, JointReturnByNipAndSpouseByPesel) {
+    HostData d = joint_return();
+    FilledPage p("TF_w37181", d);
+    EXPECT_EQ(p.printed("QRL_nip"), "5 2 6 0 2 5 0 2");  // not ten digits: as stored, spaced
+    EXPECT_TRUE(p.enabled("QRL_kas_pes"));               // "numer PESEL" struck out
+    EXPECT_FALSE(p.enabled("QRL_kas_nip"));
+    EXPECT_EQ(p.element("QRL_kas_pes").caption, "numer PESEL  ");
+    EXPECT_EQ(p.printed("QRL_nip1"), "8 1 0 3 2 7 0 8 7 4 8");
+    EXPECT_TRUE(p.enabled("QRL_kas_nip1"));
+    EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
+    EXPECT_EQ(p.printed("QRL_rok"), "2 0 1 8");
+    EXPECT_EQ(p.printed("QRL_sp_op2"), "x");
+    for (const char* n : {"QRL_sp_op1", "QRL_sp_op3", "QRL_sp_op4"}) EXPECT_EQ(p.printed(n), "") << n;
+    // Texts print as stored: not trimmed.
+    EXPECT_EQ(p.printed("QRL_urz"), "  Urząd Skarbowy w Łodzi  ");
+    EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz ");
+    EXPECT_EQ(p.printed("QRL_dur"), "14-09-1978");
+    EXPECT_EQ(p.printed("QRL_nazw1"), "Wąsowicz-Przybyszewska");
+    EXPECT_EQ(p.printed("QRL_dur1"), "27-03-1981");
+    EXPECT_EQ(p.printed("QRL_nrlok"), "");  // empty texts print nothing
+    // No post-office box on this form.
+    EXPECT_EQ(p.caption("QRL_poczta"), "");
+    EXPECT_FALSE(p.enabled("QRL_poczta"));
+    EXPECT_EQ(p.printed("QRL_zl_dek"), "x");
+    EXPECT_EQ(p.printed("QRL_kor_dek"), "");
+    EXPECT_FALSE(p.enabled("QRL_nrref"));
+}
+
+TEST(W37181, NotJointLeavesTheSpouseBlank) {
+    struct Case {
+        const char* what;
+        int sp_opod;
+        CodeSet set;
+        const char* square;  // the one marked square of poz. 6, or nullptr
+    };
+    const Case cases[] = {
+        {"individual", 0, CodeSet::of({1}), "QRL_sp_op1"},
+        {"joint code not in the set", 1, CodeSet::of({2}), "QRL_sp_op2"},
+        {"code above 3", 200, CodeSet{}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        HostData d = joint_return();
+        d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
+        d.wsp_z_malz = c.set;
+        if (c.sp_opod == 200) d.wsp_z_malz.bytes.fill(0xFF);  // every code but 200 is in the set
+        d.rekdek.nier_m = true;
+        FilledPage p("TF_w37181", d);
+        EXPECT_EQ(p.caption("QRL_nip1"), "");
+        EXPECT_FALSE(p.enabled("QRL_nip1"));
+        EXPECT_FALSE(p.enabled("QRL_kas_nip1"));
+        EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
+        for (const char* n : {"QRL_nazw1", "QRL_im1", "QRL_dur1", "QRL_kr1", "QRL_woj1", "QRL_pow1", "QRL_gmina1",
+                              "QRL_ul1", "QRL_nrd1", "QRL_nrlok1", "QRL_miejsc1", "QRL_kodp1", "QRL_poczta1"})
+            EXPECT_EQ(p.caption(n), "") << n;
+        for (int i = 1; i <= 4; ++i) {
+            const std::string n = "QRL_sp_op" + std::to_string(i);
+            EXPECT_EQ(p.caption(n), c.square != nullptr && n == c.square ? "x" : "") << n;
+        }
+        EXPECT_EQ(p.printed("QRL_nier1"), "x");  // poz. 8 follows nier_m alone
+        EXPECT_EQ(p.printed("QRL_nier"), "");
+    }
+}
+
+TEST(W37181, TaxpayerByPesel) {
+    HostData d = joint_return();
+    d.rekdek.ident_pesel = true;
+    {
+        FilledPage p("TF_w37181", d);
+        EXPECT_EQ(p.printed("QRL_nip"), "7 8 0 9 1 4 1 2 3 4 5");
+        EXPECT_TRUE(p.enabled("QRL_kas_nip"));
+        EXPECT_FALSE(p.enabled("QRL_kas_pes"));
+    }
+    d.rekdek.podatnik.pesel = "";  // identified by PESEL without one: the box stays empty
+    FilledPage p("TF_w37181", d);
+    EXPECT_EQ(p.printed("QRL_nip"), "");
+    EXPECT_TRUE(p.enabled("QRL_kas_nip"));
+}
+
+TEST(W37181, ReferenceNumberAndCorrection) {
+    struct Case {
+        bool asked;
+        const char* number;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {false, "1234567890ABCDEF1234", {}},
+        {true, "1234567890ABCDEF", {"1234567890ABCDEF", ""}},
+        {true, "12345", {"12345", ""}},
+        {true, "1234567890ABCDEF1234567890ABCDEF", {"1234567890ABCDEF", "1234567890ABCDEF"}},
+        {true, "ŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŻ", {"ŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁ", "Ż"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        HostData d = joint_return();
+        d.dr_dek_ref = c.asked;
+        d.nr_dek_refer = c.number;
+        d.rekdek.korekta = true;
+        FilledPage p("TF_w37181", d);
+        EXPECT_EQ(p.enabled("QRL_nrref"), c.asked);
+        EXPECT_EQ(p.element("QRL_nrref").lines, c.lines);
+        EXPECT_EQ(p.printed("QRL_zl_dek"), "");
+        EXPECT_EQ(p.printed("QRL_kor_dek"), "x");
+    }
+}
+
+}  // namespace
+}  // namespace dek

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "report/fill.h"
+#include "report/format.h"
+#include "report/identity.h"
+
+namespace dek::report {
+namespace {
+
+TEST(Rstrsp, AmountsWithThousandsAndDecimalComma) {
+    struct Case {
+        double value;
+        int width, decimals;
+        const char* out;
+    };
+    const Case cases[] = {
+        {11111.79, 13, 2, "    11.111,79"},
+        {2164.56, 0, 2, "2.164,56"},
+        {0.29, 0, 2, "0,29"},                // stored 0.28999...: rounded, not truncated
+        {real48_round(0.29), 0, 2, "0,29"},  // as a 6-byte real holds it
+        {1234567.891, 0, 2, "1.234.567,89"},
+        {-1234.5, 0, 2, "-1.234,50"},
+        {-0.004, 0, 2, "0,00"},  // never "-0,00"
+        {-0.4, 0, 0, "0"},
+        {85528.0, 0, 0, "85.528"},
+        {999.995, 0, 2, "1.000,00"},                   // 999.99500000000000455 rounds up
+        {123456789012.0, 5, 2, "123.456.789.012,00"},  // wider than the width: never cut
+        {7.25, 7, 1, "    7,3"},                       // an exact half goes away from zero
+        {-0.125, 0, 2, "-0,13"},
+        {0.0, 13, 2, "         0,00"},
+        {100.0, 3, 0, "100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(rstrsp(c.value, c.width, c.decimals), c.out);
+    }
+    EXPECT_EQ(kwota(-1234.5, 2), "-1.234,50");
+}
+
+TEST(Identifiers, NipPeselAndSpacing) {
+    struct Case {
+        const char* in;
+        const char* red_nip;
+    };
+    const Case cases[] = {
+        {"5260250274", "526-025-02-74"}, {"526025027", "526025027"},  // nine digits: unchanged
+        {"52602502745", "52602502745"},                               // eleven digits: unchanged, not cut
+        {"52602502a4", "52602502a4"},    {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(red_nip(c.in, 1), c.red_nip) << c.in;
+    EXPECT_EQ(usun_kreski("526-025-02-74"), "5260250274");
+    EXPECT_EQ(wydznaki("2018"), "2 0 1 8");
+    EXPECT_EQ(wydznaki("Łź1"), "Ł ź 1");  // characters, not bytes
+    EXPECT_EQ(wydznaki(""), "");
+    EXPECT_EQ(nip_caption("526-025-02-74"), "5 2 6 - 0 2 5 - 0 2 - 7 4");
+    EXPECT_EQ(pesel_caption("78091412345"), "7 8 0 9 1 4 1 2 3 4 5");
+}
+
+TEST(DataToStr, DayMonthYear) {
+    EXPECT_EQ(DataToStr(dt1{1978, 9, 14}, 0), "14-09-1978");
+    EXPECT_EQ(DataToStr(dt1{2048, 1, 2}, 0), "02-01-2048");
+    EXPECT_EQ(DataToStr(dt1{}, 0), "");
+    EXPECT_EQ(trim("  a b  "), "a b");
+    EXPECT_EQ(trim("   "), "");
+}
+
+Band band_of(std::initializer_list<const char*> names) {
+    Band b;
+    for (const char* n : names) {
+        Element e;
+        e.name = n;
+        e.caption = "sample";
+        b.elements.push_back(e);
+    }
+    return b;
+}
+
+TEST(LabelRoutines, FillByNameIgnoringCaseAndMissingNames) {
+    Band b = band_of({"QRL_p8", "QRL_zal1", "QRL_x"});
+    ust_wart(b, "Qrl_p8", 1234.5, 2);  // built names may differ in case from the label's
+    ust_wart(b, "QRL_zal1", 0, 0);     // a zero count prints "0"
+    ust_wart(b, "QRL_zal2", 5, 0);     // no such label: passed over
+    ust_w_str(b, "QRL_nope", "x");
+    ust_w_str(b, "qrl_X", "x");
+    EXPECT_EQ(b.find("QRL_p8")->caption, "1.234,50");
+    EXPECT_EQ(b.find("QRL_zal1")->caption, "0");
+    EXPECT_EQ(b.find("QRL_x")->caption, "x");
+    EXPECT_EQ(b.find("QRL_zal2"), nullptr);
+
+    ust_wart(b, "QRL_p8", 0, 2);
+    EXPECT_EQ(b.find("QRL_p8")->caption, "0,00");
+}
+
+TEST(LabelRoutines, ZmnFontShrinksOnlyAboveTheLimit) {
+    Band b = band_of({"QRL_przdg1", "QRL_przdg2"});
+    zmn_font(b, "QRL_przdg1", 99999.99, 99999.99, 1);
+    zmn_font(b, "QRL_przdg2", 100000.0, 99999.99, 1);
+    EXPECT_EQ(b.find("QRL_przdg1")->font_px, 0);
+    EXPECT_GT(b.find("QRL_przdg2")->font_px, 0);
+    EXPECT_LT(b.find("QRL_przdg2")->font_px, 13);
+}
+
+}  // namespace
+}  // namespace dek::report
