@@ -1,12 +1,134 @@
+// dek2018 render: one page report filled from a return file, as PDF or PNG.
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageWriter>
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
 
 #include "host/commands.h"
+#include "host/return_file.h"
+#include "pages/page_classes.h"
+#include "platform/render.h"
 
 namespace dek::host {
 
-int cmd_render(const Args& /*args*/) {
-    std::fputs("dek2018 render: not available in this build\n", stderr);
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "dek2018 render: %s\n", message.c_str());
     return 2;
+}
+
+bool parse_int(const std::string& s, int lo, int hi, int& out) {
+    char* end = nullptr;
+    const long v = std::strtol(s.c_str(), &end, 10);
+    if (s.empty() || *end != '\0' || v < lo || v > hi) return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace
+
+int cmd_render(const Args& args) {
+    std::string file, page_class, out;
+    int dpi = 150;
+    bool outline = false;
+    struct Variant {
+        const char* option;
+        const char* field;
+        int value = 0;
+        bool given = false;
+    } variants[] = {{"--nrp", "nrp"}, {"--nr", "nr"}, {"--ilb", "ilb"}, {"--nrsp", "nrsp"}};
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) return false;
+            into = args[++i];
+            return true;
+        };
+        std::string v;
+        bool known = false;
+        if (a == "--page") {
+            known = value(page_class);
+        } else if (a == "--out") {
+            known = value(out);
+        } else if (a == "--dpi") {
+            known = value(v) && parse_int(v, 10, 1200, dpi);
+            if (!known) return fail("--dpi takes a whole number from 10 to 1200");
+        } else if (a == "--outline") {
+            outline = known = true;
+        } else if (!a.starts_with("--") && file.empty()) {
+            file = a;
+            known = true;
+        } else {
+            for (auto& var : variants) {
+                if (a == var.option) {
+                    known = value(v) && parse_int(v, 0, 1000, var.value);
+                    if (!known) return fail(std::string(var.option) + " takes a whole number");
+                    var.given = true;
+                }
+            }
+        }
+        if (!known) return fail("unexpected argument " + a);
+    }
+    if (file.empty() || page_class.empty() || out.empty())
+        return fail(
+            "usage: dek2018 render FILE --page CLASS [--nrp N] [--nr N] [--ilb N] [--nrsp N] --out OUT "
+            "[--dpi N] [--outline]");
+    const bool pdf = out.ends_with(".pdf");
+    if (!pdf && !out.ends_with(".png")) return fail("OUT must end in .pdf or .png: " + out);
+    const report::PageClass* cls = pages::find_page_class(page_class);
+    if (cls == nullptr) return fail("unknown page class " + page_class);
+
+    ReturnFile ret;
+    try {
+        ret = load_return_file(file);
+    } catch (const ReturnFileError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "dek2018";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    try {
+        report::LivePage live(*cls, ret.data);
+        report::PageReport& page = live.page();
+        for (const auto& var : variants) {
+            if (!var.given) continue;
+            if (!page.has_variant(var.field)) return fail(page_class + " has no variant field " + var.field);
+            if (std::string(var.field) == "nrp") page.nrp = var.value;
+            if (std::string(var.field) == "nr") page.nr = var.value;
+            if (std::string(var.field) == "ilb") page.ilb = var.value;
+            if (std::string(var.field) == "nrsp") page.nrsp = var.value;
+        }
+        page.before_print();
+        platform::RenderOptions options;
+        options.outline = outline;
+        QFile target(QString::fromStdString(out));
+        if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fail("cannot write " + out + ": " + target.errorString().toStdString());
+        if (pdf) {
+            platform::write_pdf(page, target, options);
+        } else {
+            QImageWriter writer(&target, "png");
+            if (!writer.write(platform::render_image(page, dpi, options)))
+                return fail("cannot write " + out + ": " + writer.errorString().toStdString());
+        }
+        if (!target.flush()) return fail("cannot write " + out + ": " + target.errorString().toStdString());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "dek2018 render: %s\n", e.what());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace dek::host
