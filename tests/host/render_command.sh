@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# dek2018 render as a user runs it: PDF and PNG of a filled page; errors with
+# exit status 2 and a message naming what is wrong.
+set -u
+exe=$1
+sample=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+export QT_QPA_PLATFORM=offscreen
+fail=0
+check() {  # check NAME EXPECTED_RC MESSAGE_PART -- ARGS...
+  local name=$1 rc=$2 part=$3
+  shift 4
+  "$exe" render "$@" >"$dir/out" 2>"$dir/err"
+  local got=$?
+  if [[ $got -ne $rc ]] || ! grep -qF -- "$part" "$dir/err"; then
+    echo "FAIL $name: exit $got (want $rc), stderr: $(cat "$dir/err")"
+    fail=1
+  else
+    echo "ok   $name"
+  fi
+}
+check pdf 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.pdf"
+head -c 5 "$dir/p1.pdf" | grep -q '%PDF-' || { echo "FAIL pdf: not a PDF"; fail=1; }
+check png 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.png" --dpi 40
+[[ $(head -c 8 "$dir/p1.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || { echo "FAIL png: not a PNG"; fail=1; }
+check unknown_class 2 "unknown page class TF_nope" -- "$sample" --page TF_nope --out "$dir/x.pdf"
+check missing_folder 2 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
+echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
+check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
+check bad_extension 2 "OUT must end in .pdf or .png" -- "$sample" --page TF_w37181 --out "$dir/x.tif"
+check no_variant 2 "TF_w37181 has no variant field nrp" -- "$sample" --page TF_w37181 --nrp 1 --out "$dir/x.pdf"
+exit $fail
