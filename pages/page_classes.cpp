@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/pit37/W37181.h"
+#include "pages/pit37/W37182.h"
 #include "report/layout.h"
 
 namespace dek::pages {
@@ -46,6 +47,7 @@ const std::vector<report::PageClass>& page_classes() {
     using report::page_class;
     static const std::vector<report::PageClass> classes = {
         page_class<TF_w37181, &F_w37181>("TF_w37181"),
+        page_class<TF_w37182, &F_w37182>("TF_w37182"),
     };
     return classes;
 }
