@@ -5,6 +5,7 @@
 
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
+#include "pages/pit37/W37183.h"
 #include "report/layout.h"
 
 namespace dek::pages {
@@ -48,6 +49,7 @@ const std::vector<report::PageClass>& page_classes() {
     static const std::vector<report::PageClass> classes = {
         page_class<TF_w37181, &F_w37181>("TF_w37181"),
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
+        page_class<TF_w37183, &F_w37183>("TF_w37183"),
     };
     return classes;
 }

@@ -1,0 +1,82 @@
+#include "pages/pit37/W37183.h"
+
+#include <string>
+
+#include "pages/page_classes.h"
+#include "report/fill.h"
+#include "report/format.h"
+#include "report/joined.h"
+
+namespace dek::pages {
+
+using namespace report;
+
+TF_w37183::TF_w37183(HostData& data) : PageReport(data, layout_of("W37183")) {}
+
+namespace {
+
+// Whole-złoty boxes (poz. 104, 113, 114, 115) take 0 decimals, the rest 2.
+constexpr int kZl = 0;
+constexpr int kZlGr = 2;
+
+void amount(Band& b, std::string_view name, double value, int decimals) { ust_w_str(b, name, kwota(value, decimals)); }
+
+// A spouse's amount: printed only under joint taxation, else the box is empty.
+void spouse_amount(Band& b, std::string_view name, bool joint, double value) {
+    if (joint)
+        amount(b, name, value, kZlGr);
+    else
+        ust_w_str(b, name, "");
+}
+
+}  // namespace
+
+void TF_w37183::QR_37_3BeforePrint(bool& /*PrintReport*/) {
+    const rekdek_t& r = data.rekdek;
+    const rek_uz_t& uz = data.rek_uz;
+    Band& b = DB_dane;
+    const bool joint = sp_opod_wspolnie(data);
+
+    // 1.-4. Sections E, F and G; the spouse's column only under joint taxation.
+    amount(b, "QRL_podst_opod", r.podst_opod, kZl);
+    amount(b, "QRL_pod", r.pod, kZlGr);
+    amount(b, "QRL_dolpod", r.dolpod, kZlGr);
+    amount(b, "QRL_zdr", r.pito.odl[14], kZlGr);
+    spouse_amount(b, "QRL_zdr1", joint, r.pito_m.odl[14]);
+    amount(b, "QRL_pod_o", r.pod_o, kZlGr);
+    spouse_amount(b, "QRL_pod_o1", joint, r.pod_o_m);
+    amount(b, "QRL_pod_po_odl", r.pod_po_odl, kZlGr);
+    amount(b, "QRL_pod_d_b", r.pod_d_b, kZlGr);
+    amount(b, "QRL_pod_zaokr", r.pod_zaokr, kZl);
+    amount(b, "QRL_rozn", r.rozn, kZl);
+    amount(b, "QRL_rozn1", r.rozn1, kZl);
+    amount(b, "QRLdoch_45", r.doch_45, kZlGr);
+
+    // 5. Section J: the organisation and the amount.
+    ust_w_str(b, "QRL_krs", trim(r.krs.str()));
+    amount(b, "QRL_kwopp", r.kwopp, kZlGr);
+
+    // 6.-8. Section K.
+    ust_w_str(b, "QRL_cel", joined_trimmed({r.cel[1].str(), r.cel[2].str()}));
+    ust_w_str(b, "QRL_inf_cel", mark(r.inf_cel));
+    ust_w_str(b, "QRL_kontakt", joined_trimmed({r.kontakt[1].str(), r.kontakt[2].str()}));
+
+    // 9. Section H applies when a child-relief difference is left: the
+    // taxpayer's, the spouse's (joint taxation only) or the one to refund.
+    const bool refund = uz.dz != 0 || (joint && uz.dz_m != 0) || uz.rozn != 0;
+    if (refund) {
+        amount(b, "QRL_uz_zus1", uz.zus, kZlGr);
+        spouse_amount(b, "QRL_uz_zus2", joint, uz.zus_m);
+        amount(b, "QRL_uz_dz1", uz.dz, kZlGr);
+        spouse_amount(b, "QRL_uz_dz2", joint, uz.dz_m);
+        amount(b, "QRL_uz_rozn", uz.rozn, kZlGr);
+    } else {
+        for (const char* n : {"QRL_uz_zus1", "QRL_uz_zus2", "QRL_uz_dz1", "QRL_uz_dz2", "QRL_uz_rozn"})
+            set_enabled(b, n, false);
+    }
+
+    // 10. The total refund, whether section H applies or not.
+    amount(b, "QRL_uz_zwrot", uz.zwrot, kZlGr);
+}
+
+}  // namespace dek::pages

@@ -1,0 +1,14 @@
+// Text lines stored in parts (the 1 % purpose, the contact data, the tax
+// office of a PIT/D): printed as the parts joined by single blanks, then
+// trimmed at both ends, so an empty part leaves no blank behind.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace dek::report {
+
+std::string joined_trimmed(std::initializer_list<std::string_view> parts);
+
+}  // namespace dek::report
