@@ -6,6 +6,7 @@
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
+#include "pages/pit37/W37184.h"
 #include "report/layout.h"
 
 namespace dek::pages {
@@ -50,6 +51,7 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37181, &F_w37181>("TF_w37181"),
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
+        page_class<TF_w37184, &F_w37184>("TF_w37184"),
     };
     return classes;
 }
