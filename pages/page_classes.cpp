@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "pages/attachments/Wd18_1.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -52,6 +53,7 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
+        page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
     };
     return classes;
 }

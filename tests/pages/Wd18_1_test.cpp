@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "tests/pages/page_fixture.h"
+
+namespace dek {
+namespace {
+
+using testing::FilledPage;
+
+HostData pitd_return() {
+    HostData d;
+    auto& r = d.rekdek;
+    r.nip = "6832134576";
+    r.nip_m = "9542751368";
+    r.rok = 2018;
+    r.sp_opod = 1;
+    r.podatnik.nazw = "Wąsowicz";
+    r.podatnik.im = "Grzegorz";
+    r.podatnik.dur = dt1{1978, 9, 14};
+    r.podatnik.pesel = "78091412352";
+    r.malzonek.nazw = "Wąsowicz-Przybyszewska";
+    r.malzonek.im = "Małgorzata";
+    r.malzonek.dur = dt1{1981, 3, 27};
+    r.malzonek.pesel = "81032708748";
+    r.ident_pesel_m = true;
+    r.d_ods = 4218.37;
+    r.d_ods28 = 0;
+    r.d_ods36 = 4218.37;
+    r.d_wn_ods = dane_wnd{false, true, 11, 12, 2109.19, 2109.18};
+    r.d_odl_doch = 1234567.8;
+    r.d_odl_bez_pokr = 0;
+    r.d_odl_doch_og = 1234567.8;
+    r.d_odl_doch28 = 0.004;  // rounds to zero: no minus sign, no blank box
+    r.d_odl_doch36 = -15.5;
+    return d;
+}
+
+TEST(Wd18_1, JointReturnPrintsBothPersonsAndTheAmounts) {
+    HostData d = pitd_return();
+    FilledPage p("TF_wd18_1", d);
+    EXPECT_EQ(p.printed("QRL_nip"), "6 8 3 - 2 1 3 - 4 5 - 7 6");
+    EXPECT_TRUE(p.enabled("QRL_kas_pes"));
+    EXPECT_FALSE(p.enabled("QRL_kas_nip"));
+    EXPECT_EQ(p.printed("QRL_nip1"), "8 1 0 3 2 7 0 8 7 4 8");
+    EXPECT_TRUE(p.enabled("QRL_kas_nip1"));
+    EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
+    EXPECT_EQ(p.printed("QRL_rok"), "2 0 1 8");
+    EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz");
+    EXPECT_EQ(p.printed("QRL_im"), "Grzegorz");
+    EXPECT_EQ(p.printed("QRL_dur"), "14-09-1978");
+    EXPECT_EQ(p.printed("QRL_nazw1"), "Wąsowicz-Przybyszewska");
+    EXPECT_EQ(p.printed("QRL_im1"), "Małgorzata");
+    EXPECT_EQ(p.printed("QRL_dur1"), "27-03-1981");
+    EXPECT_EQ(p.printed("QRL_ods"), "4.218,37");
+    EXPECT_EQ(p.printed("QRL_ods28"), "0,00");
+    EXPECT_EQ(p.printed("QRL_ods36"), "4.218,37");
+    EXPECT_EQ(p.printed("QRL_odl_doch"), "1.234.567,80");
+    EXPECT_EQ(p.printed("QRL_odl_bez_pokr"), "0,00");
+    EXPECT_EQ(p.printed("QRL_odl_doch_og"), "1.234.567,80");
+    EXPECT_EQ(p.printed("QRL_odl_doch28"), "0,00");
+    EXPECT_EQ(p.printed("QRL_odl_doch36"), "-15,50");
+}
+
+// The covers of the two identifier boxes carry the words they strike out, with
+// the trailing blanks their boxes were designed with.
+TEST(Wd18_1, IdentifierBoxesByNipOrPesel) {
+    struct Case {
+        bool pesel, pesel_m;
+        const char *nip, *nip1;
+    };
+    const Case cases[] = {
+        {false, false, "6 8 3 - 2 1 3 - 4 5 - 7 6", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
+        {true, false, "7 8 0 9 1 4 1 2 3 5 2", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
+        {false, true, "6 8 3 - 2 1 3 - 4 5 - 7 6", "8 1 0 3 2 7 0 8 7 4 8"},
+        {true, true, "7 8 0 9 1 4 1 2 3 5 2", "8 1 0 3 2 7 0 8 7 4 8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "pesel " << c.pesel << " pesel_m " << c.pesel_m);
+        HostData d = pitd_return();
+        d.rekdek.ident_pesel = c.pesel;
+        d.rekdek.ident_pesel_m = c.pesel_m;
+        FilledPage p("TF_wd18_1", d);
+        EXPECT_EQ(p.printed("QRL_nip"), c.nip);
+        EXPECT_EQ(p.printed("QRL_kas_nip"), c.pesel ? "NIP" : "<disabled>");
+        EXPECT_EQ(p.printed("QRL_kas_pes"), c.pesel ? "<disabled>" : "numer PESEL  ");
+        EXPECT_EQ(p.printed("QRL_nip1"), c.nip1);
+        EXPECT_EQ(p.printed("QRL_kas_nip1"), c.pesel_m ? "NIP" : "<disabled>");
+        EXPECT_EQ(p.printed("QRL_kas_pes1"), c.pesel_m ? "<disabled>" : "numer PESEL   ");
+    }
+}
+
+// Spouses taxed separately still split these deductions: the spouse columns
+// of the request print, only poz. 2 and A.2 stay blank.
+TEST(Wd18_1, IndividualTaxationKeepsTheSpouseColumnsOfTheRequest) {
+    for (int sp_opod : {0, 2, 3, 200}) {
+        SCOPED_TRACE(sp_opod);
+        HostData d = pitd_return();
+        d.rekdek.sp_opod = static_cast<byte>(sp_opod);
+        d.rekdek.d_wn_ods = dane_wnd{true, true, 100, 200, 300, 0};
+        FilledPage p("TF_wd18_1", d);
+        EXPECT_EQ(p.printed("QRL_nip1"), "<disabled>");
+        EXPECT_EQ(p.caption("QRL_nip1"), "");
+        EXPECT_FALSE(p.enabled("QRL_kas_nip1"));
+        EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
+        for (const char* n : {"QRL_nazw1", "QRL_im1", "QRL_dur1"}) EXPECT_EQ(p.printed(n), "") << n;
+        EXPECT_EQ(p.printed("QRL_ods28p"), "100,00");
+        EXPECT_EQ(p.printed("QRL_ods28m"), "200,00");
+        EXPECT_EQ(p.printed("QRL_ods36p"), "300,00");
+        EXPECT_EQ(p.printed("QRL_ods36m"), "0,00");
+        EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz");  // the taxpayer stays
+    }
+}
+
+TEST(Wd18_1, RequestRowsFollowTheirFlags) {
+    struct Case {
+        bool jest28, jest36;
+        const char *p28, *m28, *p36, *m36;
+    };
+    const Case cases[] = {
+        {false, false, "", "", "", ""},
+        {true, false, "1.500,00", "0,00", "", ""},
+        {false, true, "", "", "2.109,19", "2.109,18"},
+        {true, true, "1.500,00", "0,00", "2.109,19", "2.109,18"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "jest28 " << c.jest28 << " jest36 " << c.jest36);
+        HostData d = pitd_return();
+        d.rekdek.d_wn_ods = dane_wnd{c.jest28, c.jest36, 1500, 0, 2109.19, 2109.18};
+        FilledPage p("TF_wd18_1", d);
+        EXPECT_EQ(p.printed("QRL_ods28p"), c.p28);
+        EXPECT_EQ(p.printed("QRL_ods28m"), c.m28);
+        EXPECT_EQ(p.printed("QRL_ods36p"), c.p36);
+        EXPECT_EQ(p.printed("QRL_ods36m"), c.m36);
+    }
+}
+
+TEST(Wd18_1, KindOfExpensesJoinsItsThreeParts) {
+    struct Case {
+        const char *a, *b, *c, *printed;
+    };
+    const Case cases[] = {
+        {"budowa domu", "na działce", "własnej", "budowa domu na działce własnej"},
+        {"", "budowa domu", "", "budowa domu"},
+        {"budowa", "", "domu", "budowa  domu"},  // an empty middle part leaves two blanks
+        {"  zakup ", "lokalu ", "", "zakup  lokalu"},
+        {"", "", "", ""},
+        {"Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456", "x", "y", "Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456 x y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed);
+        HostData d = pitd_return();
+        d.rekdek.d_rodz[1] = c.a;
+        d.rekdek.d_rodz[2] = c.b;
+        d.rekdek.d_rodz[3] = c.c;
+        FilledPage p("TF_wd18_1", d);
+        EXPECT_EQ(p.printed("QRL_rodz_odl_doch"), c.printed);
+    }
+}
+
+// The design captions never reach the paper: an empty return clears every
+// value label and prints zero amounts.
+TEST(Wd18_1, EmptyReturnReplacesEverySampleCaption) {
+    HostData d;
+    d.rekdek.sp_opod = 1;
+    FilledPage p("TF_wd18_1", d);
+    for (const char* n : {"QRL_nip1", "QRL_nazw", "QRL_im", "QRL_dur", "QRL_nazw1", "QRL_im1", "QRL_dur1", "QRL_ods28p",
+                          "QRL_ods28m", "QRL_ods36p", "QRL_ods36m", "QRL_rodz_odl_doch"})
+        EXPECT_EQ(p.printed(n), "") << n;
+    EXPECT_EQ(p.printed("QRL_nip"), "");
+    EXPECT_EQ(p.printed("QRL_rok"), "0");
+    for (const char* n : {"QRL_ods", "QRL_ods28", "QRL_ods36", "QRL_odl_doch", "QRL_odl_bez_pokr", "QRL_odl_doch_og",
+                          "QRL_odl_doch28", "QRL_odl_doch36"})
+        EXPECT_EQ(p.printed(n), "0,00") << n;
+}
+
+}  // namespace
+}  // namespace dek
