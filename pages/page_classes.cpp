@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/attachments/Wd18_1.h"
+#include "pages/attachments/Wd18_2.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -54,6 +55,7 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
+        page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
     };
     return classes;
 }
