@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "pages/attachments/W2k18_1.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
 #include "pages/pit37/W37181.h"
@@ -56,6 +57,7 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
+        page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
     };
     return classes;
 }
