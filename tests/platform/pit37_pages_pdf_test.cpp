@@ -2,53 +2,14 @@
 // inside the boxes of the drawn form.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QGuiApplication>
-#include <string>
-
 #include "host/return_file.h"
 #include "host/samples.h"
-#include "pages/page_classes.h"
-#include "platform/render.h"
-#include "tests/platform/pdf_words.h"
+#include "tests/platform/page_pdf.h"
 
 namespace dek {
 namespace {
 
-struct Expect {
-    const char* word;
-    const char* field;  // id of the form field it must lie in
-};
-
-// Fills the page from `data`, renders it as PDF and finds every expected word
-// inside its field (half a pixel of tolerance for the glyph boxes).
-void expect_words_in_fields(const char* page_class, HostData& data, std::initializer_list<Expect> expects) {
-    SCOPED_TRACE(page_class);
-    const report::PageClass* cls = pages::find_page_class(page_class);
-    ASSERT_NE(cls, nullptr);
-    report::LivePage live(*cls, data);
-    live.page().before_print();
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    platform::write_pdf(live.page(), buf);
-    const auto& s = live.page().settings;
-    const auto words = testing::pdf_words(buf.data(), s.margin_left_mm, s.margin_top_mm);
-    ASSERT_FALSE(words.empty()) << "no text in the PDF";
-    const report::FormDescription& form = pages::form_of(live.page().layout().form);
-    for (const auto& ex : expects) {
-        report::Rect a;
-        ASSERT_TRUE(form.area(ex.field, a)) << ex.field;
-        const QRectF box = QRectF(a.left, a.top, a.width, a.height).adjusted(-0.5, -0.5, 0.5, 0.5);
-        // A mark's line box (ascent to descent) is taller than its square:
-        // there the middle of the "x" must lie in the square.
-        const bool square = form.is_square(ex.field);
-        bool found = false;
-        for (const auto& w : words)
-            if (w.text == QString::fromUtf8(ex.word) && (square ? box.contains(w.box.center()) : box.contains(w.box)))
-                found = true;
-        EXPECT_TRUE(found) << ex.word << " not inside " << ex.field;
-    }
-}
+using testing::expect_words_in_fields;
 
 HostData sample() { return host::load_return_text(host::find_sample("pit37")->json, "pit37").data; }
 
