@@ -1,12 +1,85 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "host/commands.h"
+#include "host/print_session.h"
+#include "host/return_file.h"
+#include "host/settings.h"
+#include "jobs/registry.h"
+#include "pages/page_classes.h"
+#include "platform/qt_platform.h"
 
 namespace dek::host {
 
-int cmd_dialog(const Args& /*args*/) {
-    std::fputs("dek2018 dialog: not available in this build\n", stderr);
-    return 2;
+namespace {
+
+constexpr const char* kUsage = "usage: dek2018 dialog FILE [--settings SFILE] [--out DIR]\n";
+
+}  // namespace
+
+// dek2018 dialog: the desktop path. Loads the return, binds the settings
+// file, and shows the return's print dialog, created by class name, modally
+// over a main window. The PDF printer writes into DIR (default ./wydruki).
+int cmd_dialog(const Args& args) {
+    std::string file;
+    std::string out = "wydruki";
+    std::optional<std::filesystem::path> settings;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--settings" && i + 1 < args.size()) {
+            settings = args[++i];
+        } else if (args[i] == "--out" && i + 1 < args.size()) {
+            out = args[++i];
+        } else if (!args[i].starts_with("--") && file.empty()) {
+            file = args[i];
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    if (file.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    ReturnFile r;
+    try {
+        r = load_return_file(file);
+        bind_settings(r.data, settings);
+    } catch (const ReturnFileError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    } catch (const SettingsError& e) {
+        std::fprintf(stderr, "dek2018 dialog: %s\n", e.what());
+        return 2;
+    }
+    const std::string class_name(dialog_class_name(r.form));
+    if (!jobs::is_registered(class_name)) {
+        std::fprintf(stderr, "dek2018 dialog: the %s print dialog (%s) is not available in this build\n",
+                     std::string(form_name(r.form)).c_str(), class_name.c_str());
+        return 2;
+    }
+
+    int argc = 1;
+    char name[] = "dek2018";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    platform::SystemPrinters printers(out, page_pdf_writer());
+    platform::QtPlatform platform(printers);
+
+    // The host's main window owns the dialog; the dialog is destroyed first.
+    QMainWindow host;
+    host.setWindowTitle(QString::fromStdString("dek2018 - " + form_title(r.form, r.data) + " - " + file));
+    host.setCentralWidget(new QLabel(QString::fromStdString(form_title(r.form, r.data) + ": " + file), &host));
+    host.resize(800, 600);
+    host.show();
+    std::unique_ptr<jobs::PrintDialog> dialog =
+        jobs::create_dialog(class_name, jobs::DialogContext{r.data, platform, &pages::find_page_class}, &host);
+    dialog->exec();
+    dialog.reset();
+    return platform.errors() != 0 ? 1 : 0;
 }
 
 }  // namespace dek::host

@@ -1,0 +1,65 @@
+#include "host/print_session.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QIODevice>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "jobs/registry.h"
+#include "platform/render.h"
+
+namespace dek::host {
+
+platform::PdfWriter page_pdf_writer() {
+    return [](const report::PageReport& page, QIODevice& out) { platform::write_pdf(page, out); };
+}
+
+void prepare_headless() {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
+namespace {
+
+QObject* clickable(jobs::PrintDialog& dialog, const std::string& name) {
+    QObject* object = dialog.findChild<QObject*>(QString::fromStdString(name));
+    if (object == nullptr) throw UsageError("the dialog has no component " + name);
+    if (qobject_cast<QAbstractButton*>(object) == nullptr && qobject_cast<QAction*>(object) == nullptr)
+        throw UsageError("component " + name + " cannot be clicked");
+    return object;
+}
+
+// A click as a user makes it: only on a component that is enabled and shown.
+void click(jobs::PrintDialog& dialog, QObject* object) {
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        if (button->isEnabled() && button->isVisibleTo(&dialog)) button->click();
+    } else if (auto* action = qobject_cast<QAction*>(object)) {
+        if (action->isEnabled() && action->isVisible()) action->trigger();
+    }
+}
+
+}  // namespace
+
+void run_headless(std::string_view class_name, const jobs::DialogContext& ctx,
+                  const std::vector<std::string>& clicks) {
+    std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(class_name, ctx, nullptr);
+    if (!dialog) throw std::logic_error("dialog class " + std::string(class_name) + " is not registered");
+    std::vector<QObject*> targets;
+    for (const auto& name : clicks) targets.push_back(clickable(*dialog, name));
+
+    bool closed = false;
+    QObject::connect(dialog.get(), &QDialog::finished, [&closed] { closed = true; });
+    dialog->activate();
+    for (QObject* target : targets) {
+        if (closed) break;
+        click(*dialog, target);
+    }
+    if (!closed) dialog->kl_druk->click();
+    dialog->deactivate();
+}
+
+}  // namespace dek::host
