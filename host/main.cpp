@@ -26,7 +26,8 @@ const Command kCommands[] = {
 
 int usage() {
     std::fputs("usage: dek2018 COMMAND ...\n", stderr);
-    for (const auto& c : kCommands) std::fprintf(stderr, "  dek2018 %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    for (const auto& c : kCommands)
+        std::fprintf(stderr, "  dek2018 %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
     return 2;
 }
 

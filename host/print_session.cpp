@@ -44,8 +44,7 @@ void click(jobs::PrintDialog& dialog, QObject* object) {
 
 }  // namespace
 
-void run_headless(std::string_view class_name, const jobs::DialogContext& ctx,
-                  const std::vector<std::string>& clicks) {
+void run_headless(std::string_view class_name, const jobs::DialogContext& ctx, const std::vector<std::string>& clicks) {
     std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(class_name, ctx, nullptr);
     if (!dialog) throw std::logic_error("dialog class " + std::string(class_name) + " is not registered");
     std::vector<QObject*> targets;

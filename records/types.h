@@ -65,8 +65,8 @@ public:
     Text() = default;
     // Programmer-supplied UTF-8 (tests, samples); throws std::invalid_argument
     // when it does not fit. Return files go through the loader's own checks.
-    Text(std::string_view utf8) { assign_utf8_or_throw(utf8); }  // NOLINT(google-explicit-constructor)
-    Text(const char* utf8) : Text(std::string_view(utf8)) {}      // NOLINT(google-explicit-constructor)
+    Text(std::string_view utf8) { assign_utf8_or_throw(utf8); }      // NOLINT(google-explicit-constructor)
+    Text(const char* utf8) : Text(std::string_view(utf8)) {}         // NOLINT(google-explicit-constructor)
     Text(const std::string& utf8) : Text(std::string_view(utf8)) {}  // NOLINT(google-explicit-constructor)
     Text& operator=(std::string_view utf8) {
         assign_utf8_or_throw(utf8);

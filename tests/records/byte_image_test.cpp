@@ -1,6 +1,7 @@
+#include "records/byte_image.h"
+
 #include <gtest/gtest.h>
 
-#include "records/byte_image.h"
 #include "records/rek28.h"
 
 namespace dek {

@@ -16,8 +16,8 @@ struct RealCase {
 
 TEST(Real48, EncodesTheReferenceVectors) {
     const RealCase cases[] = {
-        {1.0, {0x81, 0x00, 0x00, 0x00, 0x00, 0x00}},     {-1.5, {0x81, 0x00, 0x00, 0x00, 0x00, 0xC0}},
-        {0.1, {0x7D, 0xCD, 0xCC, 0xCC, 0xCC, 0x4C}},     {1234.56, {0x8B, 0x1F, 0x85, 0xEB, 0x51, 0x1A}},
+        {1.0, {0x81, 0x00, 0x00, 0x00, 0x00, 0x00}},        {-1.5, {0x81, 0x00, 0x00, 0x00, 0x00, 0xC0}},
+        {0.1, {0x7D, 0xCD, 0xCC, 0xCC, 0xCC, 0x4C}},        {1234.56, {0x8B, 0x1F, 0x85, 0xEB, 0x51, 0x1A}},
         {1234567.89, {0x95, 0xB8, 0x1E, 0x3F, 0xB4, 0x16}}, {0.0, {0, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
@@ -58,13 +58,13 @@ TEST(Text, PolishLettersSurviveUtf8ToRecordToUtf8) {
     const std::string polish = "Zażółć gęślą jaźń ŻÓŁĆ ĘŚĄŹŃ";
     Text<40> t(polish);
     EXPECT_EQ(t.str(), polish);
-    EXPECT_EQ(t.size(), 28U);  // one byte per character in Windows-1250
+    EXPECT_EQ(t.size(), 28U);                                     // one byte per character in Windows-1250
     EXPECT_EQ(static_cast<unsigned char>(t.cp1250()[2]), 0xBFU);  // ż
 }
 
 TEST(Text, RejectsWhatDoesNotFit) {
     std::string out;
-    EXPECT_FALSE(utf8_to_cp1250("€ and 漢", out));   // € is in the code page, 漢 is not
+    EXPECT_FALSE(utf8_to_cp1250("€ and 漢", out));  // € is in the code page, 漢 is not
     EXPECT_TRUE(utf8_to_cp1250("€", out));
     EXPECT_FALSE(utf8_to_cp1250("\xC3", out));      // truncated UTF-8
     EXPECT_FALSE(utf8_to_cp1250("\xC0\xAF", out));  // overlong encoding
