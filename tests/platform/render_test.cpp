@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "pages/page_classes.h"
+#include "tests/platform/page_pdf.h"
 
 namespace dek {
 namespace {
@@ -77,82 +77,38 @@ TEST(Render, EveryElementLiesInsideItsFieldOnEveryPage) {
     }
 }
 
-struct Word {
-    QString text;
-    double x, y;  // top-left, in points from the paper's edge
-};
-
-std::vector<Word> pdf_words(const QByteArray& pdf) {
-    QTemporaryDir dir;
-    const QString in = dir.filePath("p.pdf");
-    const QString out = dir.filePath("p.html");
-    QFile f(in);
-    f.open(QIODevice::WriteOnly);
-    f.write(pdf);
-    f.close();
-    QProcess::execute("pdftotext", {"-bbox", in, out});
-    QFile h(out);
-    if (!h.open(QIODevice::ReadOnly)) return {};
-    const QString html = QString::fromUtf8(h.readAll());
-    std::vector<Word> words;
-    static const QRegularExpression re(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        auto m = it.next();
-        words.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return words;
-}
-
-// A band pixel of the page at 2 mm / 3 mm margins, in points.
-double x_pt(double px) { return (2.0 + px * report::kMmPerPixel) / 25.4 * 72.0; }
-double y_pt(double px) { return (3.0 + px * report::kMmPerPixel) / 25.4 * 72.0; }
-
 TEST(Render, Pit37Page1PdfReadsBackAtItsBoxes) {
-    if (QProcess::execute("pdftotext", {"-v"}) < 0) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
     host::ReturnFile ret = host::load_return_text(host::find_sample("pit37")->json, "pit37");
     auto& r = ret.data.rekdek;
     r.nip = "5260250274";
     r.ident_pesel = false;
     r.podatnik.nazw = "Wąsowicz";
     r.malzonek.nazw = "Przybyszewska";
-    const report::PageClass* cls = pages::find_page_class("TF_w37181");
-    report::LivePage live(*cls, ret.data);
+    // The NIP spaced in box 1, the year in box 5, the surnames in B.1 and B.2.
+    testing::expect_words_in_fields("TF_w37181", ret.data,
+                                    {{"5", "poz1"},
+                                     {"7", "poz1"},
+                                     {"2", "poz5"},
+                                     {"8", "poz5"},
+                                     {"Wąsowicz", "poz11"},
+                                     {"Przybyszewska", "poz23"}});
+
+    // The NIP prints character by character: "5" "2" "6" "-" ... in box 1
+    // (whose own caption has a "/" of one character too).
+    report::LivePage live(*pages::find_page_class("TF_w37181"), ret.data);
     live.page().before_print();
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
     platform::write_pdf(live.page(), buf);
-    const auto words = pdf_words(buf.data());
-    ASSERT_FALSE(words.empty()) << "no text in the PDF";
-
-    // The box (band pixels) where a word must be found.
-    struct Expect {
-        QString word;
-        QRectF box;
-    };
-    const Expect expects[] = {
-        {"5", QRectF(124, 36, 12, 22)},              // the NIP starts at poz. 1's value
-        {"7", QRectF(124, 36, 200, 22)},             // and is spaced digit by digit
-        {"2", QRectF(405, 145, 90, 36)},             // the year in box 5
-        {"Wąsowicz", QRectF(6, 628, 380, 38)},       // B.1 surname
-        {"Przybyszewska", QRectF(6, 802, 380, 38)},  // B.2 surname
-    };
-    for (const auto& ex : expects) {
-        bool found = false;
-        for (const auto& w : words) {
-            if (w.text != ex.word) continue;
-            if (w.x >= x_pt(ex.box.left()) - 0.5 && w.x <= x_pt(ex.box.right()) && w.y >= y_pt(ex.box.top()) - 0.5 &&
-                w.y <= y_pt(ex.box.bottom()))
-                found = true;
-        }
-        EXPECT_TRUE(found) << ex.word.toStdString() << " not in its box";
-    }
-    // The NIP prints as single characters: "5" "2" "6" "-" ...
-    int digits_in_poz1 = 0;
-    for (const auto& w : words)
-        if (w.y >= y_pt(36) && w.y <= y_pt(58) && w.x >= x_pt(124) - 0.5 && w.x <= x_pt(330) && w.text.size() == 1)
-            ++digits_in_poz1;
-    EXPECT_EQ(digits_in_poz1, 13);  // ten digits and three dashes
+    const auto& s = live.page().settings;
+    report::Rect poz1;
+    ASSERT_TRUE(pages::form_of(live.page().layout().form).area("poz1", poz1));
+    QString nip;
+    for (const auto& w : testing::pdf_words(buf.data(), s.margin_left_mm, s.margin_top_mm))
+        if (QRectF(poz1.left, poz1.top, poz1.width, poz1.height).contains(w.box) && w.text.size() == 1 && w.text != "/")
+            nip += w.text;
+    EXPECT_EQ(nip.toStdString(), "526-025-02-74");
 }
 
 TEST(Render, UserScanReplacesTheDrawnBackground) {
@@ -167,7 +123,10 @@ TEST(Render, UserScanReplacesTheDrawnBackground) {
     qunsetenv("DEK2018_SCANS");
     // The scan is stretched into the image rectangle: a spot of the sheet that
     // no field or label covers is red.
-    const QPoint spot(static_cast<int>(x_pt(700) / 72 * 30), static_cast<int>(y_pt(300) / 72 * 30));
+    const auto& s = live.page().settings;
+    const auto dots = [](double mm) { return static_cast<int>(mm / 25.4 * 30); };
+    const QPoint spot(dots(s.margin_left_mm + 700 * report::kMmPerPixel),
+                      dots(s.margin_top_mm + 300 * report::kMmPerPixel));
     EXPECT_EQ(img.pixelColor(spot), QColor(255, 0, 0));
     const QImage drawn = platform::render_image(live.page(), 30);
     EXPECT_EQ(drawn.pixelColor(spot), QColor(0xe8, 0xe8, 0xe8));  // the drawn sheet's tint
