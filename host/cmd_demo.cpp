@@ -27,10 +27,7 @@ int cmd_demo(const Args& args) {
     }
 
     prepare_headless();
-    int argc = 1;
-    char name[] = "dek2018";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    CommandApplication app;
     platform::SystemPrinters printers(out, page_pdf_writer());
     printers.set_index(printers.pdf_printer_index());
 

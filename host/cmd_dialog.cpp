@@ -44,28 +44,12 @@ int cmd_dialog(const Args& args) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    ReturnFile r;
-    try {
-        r = load_return_file(file);
-        bind_settings(r.data, settings);
-    } catch (const ReturnFileError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 2;
-    } catch (const SettingsError& e) {
-        std::fprintf(stderr, "dek2018 dialog: %s\n", e.what());
-        return 2;
-    }
+    std::optional<ReturnFile> loaded = load_for_dialog("dialog", file, settings);
+    if (!loaded) return 2;
+    ReturnFile& r = *loaded;
     const std::string class_name(dialog_class_name(r.form));
-    if (!jobs::is_registered(class_name)) {
-        std::fprintf(stderr, "dek2018 dialog: the %s print dialog (%s) is not available in this build\n",
-                     std::string(form_name(r.form)).c_str(), class_name.c_str());
-        return 2;
-    }
 
-    int argc = 1;
-    char name[] = "dek2018";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    CommandApplication app;
     platform::SystemPrinters printers(out, page_pdf_writer());
     platform::QtPlatform platform(printers);
 

@@ -87,29 +87,13 @@ std::optional<PrintArgs> parse(const Args& args) {
 int cmd_print(const Args& args) {
     const std::optional<PrintArgs> p = parse(args);
     if (!p) return 2;
-    ReturnFile r;
-    try {
-        r = load_return_file(p->file);
-        bind_settings(r.data, p->settings ? std::optional<std::filesystem::path>(*p->settings) : std::nullopt);
-    } catch (const ReturnFileError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 2;
-    } catch (const SettingsError& e) {
-        std::fprintf(stderr, "dek2018 print: %s\n", e.what());
-        return 2;
-    }
-    const std::string class_name(dialog_class_name(r.form));
-    if (!jobs::is_registered(class_name)) {
-        std::fprintf(stderr, "dek2018 print: the %s print dialog (%s) is not available in this build\n",
-                     std::string(form_name(r.form)).c_str(), class_name.c_str());
-        return 2;
-    }
+    std::optional<ReturnFile> r = load_for_dialog(
+        "print", p->file, p->settings ? std::optional<std::filesystem::path>(*p->settings) : std::nullopt);
+    if (!r) return 2;
+    const std::string class_name(dialog_class_name(r->form));
 
     prepare_headless();
-    int argc = 1;
-    char name[] = "dek2018";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    CommandApplication app;
 
     platform::SystemPrinters printers(p->out, page_pdf_writer());
     if (p->printer) {
@@ -125,7 +109,7 @@ int cmd_print(const Args& args) {
     }
     platform::ScriptedPlatform platform(printers, platform::Script{p->cancel, {}}, &std::cout);
     try {
-        run_headless(class_name, jobs::DialogContext{r.data, platform, &pages::find_page_class}, p->clicks);
+        run_headless(class_name, jobs::DialogContext{r->data, platform, &pages::find_page_class}, p->clicks);
     } catch (const UsageError& e) {
         std::fprintf(stderr, "dek2018 print: %s\n", e.what());
         return 2;

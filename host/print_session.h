@@ -2,11 +2,15 @@
 // system printers, and the headless run of a print dialog.
 #pragma once
 
+#include <QApplication>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/return_file.h"
 #include "jobs/print_dialog.h"
 #include "platform/printers.h"
 
@@ -34,5 +38,24 @@ void run_headless(std::string_view class_name, const jobs::DialogContext& ctx, c
 // platform), with Qt's own diagnostics kept off the output: only its critical
 // and fatal messages reach standard error.
 void prepare_headless();
+
+// Loads the return file of a dialog command, binds its settings file (the
+// default file when none is named) and checks that the return's print
+// dialog is in this build. On failure the error is on standard error,
+// prefixed with the command's name, and the result is empty (exit status 2).
+std::optional<ReturnFile> load_for_dialog(const char* command, const std::string& file,
+                                          const std::optional<std::filesystem::path>& settings);
+
+// The Qt application of a command, on the command's stack.
+class CommandApplication {
+public:
+    CommandApplication() : app_(argc_, argv_) {}
+
+private:
+    int argc_ = 1;
+    char name_[8] = "dek2018";
+    char* argv_[2] = {name_, nullptr};
+    QApplication app_;
+};
 
 }  // namespace dek::host

@@ -81,16 +81,6 @@ namespace {
 
 using Kind = JsonNode::Kind;
 
-template <class T>
-struct is_text : std::false_type {};
-template <std::size_t N>
-struct is_text<Text<N>> : std::true_type {};
-
-template <class T>
-struct is_arr : std::false_type {};
-template <class T, int Lo, int Hi>
-struct is_arr<Arr<T, Lo, Hi>> : std::true_type {};
-
 // A string as a JSON literal, for quoting input in messages: control
 // characters escaped, long input cut.
 std::string json_quoted(std::string_view s) {

@@ -16,16 +16,6 @@ namespace dek {
 
 namespace image_detail {
 
-template <class T>
-struct is_text : std::false_type {};
-template <std::size_t N>
-struct is_text<Text<N>> : std::true_type {};
-
-template <class T>
-struct is_arr : std::false_type {};
-template <class T, int Lo, int Hi>
-struct is_arr<Arr<T, Lo, Hi>> : std::true_type {};
-
 class Writer {
 public:
     std::vector<std::uint8_t> out;

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace dek {
 
@@ -165,5 +166,17 @@ using single = float;  // 4-byte IEEE float
 using byte = std::uint8_t;
 using flag = bool;
 using integer = std::int32_t;
+
+// Which record value types a field visitor meets: texts and index-bounded
+// arrays need their own handling in every reader and writer of records.
+template <class T>
+struct is_text : std::false_type {};
+template <std::size_t N>
+struct is_text<Text<N>> : std::true_type {};
+
+template <class T>
+struct is_arr : std::false_type {};
+template <class T, int Lo, int Hi>
+struct is_arr<Arr<T, Lo, Hi>> : std::true_type {};
 
 }  // namespace dek
