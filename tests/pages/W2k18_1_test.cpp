@@ -8,20 +8,8 @@ namespace {
 using testing::FilledPage;
 
 HostData pit2k_return() {
-    HostData d;
+    HostData d = testing::joint_couple();
     auto& r = d.rekdek;
-    r.nip = "6832134576";
-    r.nip_m = "9542751368";
-    r.sp_opod = 1;
-    r.podatnik.nazw = "Wąsowicz";
-    r.podatnik.im = "Grzegorz";
-    r.podatnik.dur = dt1{1978, 9, 14};
-    r.podatnik.pesel = "78091412352";
-    r.malzonek.nazw = "Wąsowicz-Przybyszewska";
-    r.malzonek.im = "Małgorzata";
-    r.malzonek.dur = dt1{1981, 3, 27};
-    r.malzonek.pesel = "81032708748";
-    r.ident_pesel_m = true;
     r.inw_2k = 0;
     r.kw1_2k = 412350;
     r.kw2_2k = 298740.15;

@@ -49,4 +49,24 @@ private:
     report::PageReport* page_ = nullptr;
 };
 
+// The couple of the attachment tests, taxed jointly: the taxpayer known by
+// NIP, the spouse by PESEL, both with names and dates of birth.
+inline HostData joint_couple() {
+    HostData d;
+    auto& r = d.rekdek;
+    r.nip = "6832134576";
+    r.nip_m = "9542751368";
+    r.sp_opod = 1;
+    r.podatnik.nazw = "Wąsowicz";
+    r.podatnik.im = "Grzegorz";
+    r.podatnik.dur = dt1{1978, 9, 14};
+    r.podatnik.pesel = "78091412352";
+    r.malzonek.nazw = "Wąsowicz-Przybyszewska";
+    r.malzonek.im = "Małgorzata";
+    r.malzonek.dur = dt1{1981, 3, 27};
+    r.malzonek.pesel = "81032708748";
+    r.ident_pesel_m = true;
+    return d;
+}
+
 }  // namespace dek::testing
