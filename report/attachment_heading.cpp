@@ -4,21 +4,8 @@
 
 #include "report/fill.h"
 #include "report/format.h"
-#include "report/identity.h"
 
 namespace dek::report {
-
-void fill_identifiers(Band& band, const HostData& data) {
-    const rekdek_t& r = data.rekdek;
-    fill_identifier(band, "QRL_nip", "QRL_kas_nip", "QRL_kas_pes", r.ident_pesel, r.nip.str(), r.podatnik.pesel.str());
-    if (sp_opod_wspolnie(data)) {
-        fill_identifier(band, "QRL_nip1", "QRL_kas_nip1", "QRL_kas_pes1", r.ident_pesel_m, r.nip_m.str(),
-                        r.malzonek.pesel.str());
-    } else {
-        ust_w_str(band, "QRL_nip1", "");
-        set_enabled(band, "QRL_nip1", false);
-    }
-}
 
 namespace {
 

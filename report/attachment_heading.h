@@ -6,13 +6,12 @@
 #pragma once
 
 #include "records/host_data.h"
+#include "report/identity.h"
 #include "report/page.h"
 
 namespace dek::report {
 
-// The taxpayer's identifier; the spouse's under joint taxation, otherwise the
-// spouse's box is cleared and disabled and its covers stay disabled.
-void fill_identifiers(Band& band, const HostData& data);
+// The identifier boxes: `fill_identifiers` of report/identity.h.
 
 // The taxpayer's names and date of birth; the spouse's under joint taxation,
 // otherwise the spouse's three labels are cleared.

@@ -22,6 +22,18 @@ void fill_identifier(Band& band, std::string_view value, std::string_view cover_
     }
 }
 
+void fill_identifiers(Band& band, const HostData& data) {
+    const rekdek_t& r = data.rekdek;
+    fill_identifier(band, "QRL_nip", "QRL_kas_nip", "QRL_kas_pes", r.ident_pesel, r.nip.str(), r.podatnik.pesel.str());
+    if (sp_opod_wspolnie(data)) {
+        fill_identifier(band, "QRL_nip1", "QRL_kas_nip1", "QRL_kas_pes1", r.ident_pesel_m, r.nip_m.str(),
+                        r.malzonek.pesel.str());
+    } else {
+        ust_w_str(band, "QRL_nip1", "");
+        set_enabled(band, "QRL_nip1", false);
+    }
+}
+
 void fill_nrref(Band& band, const HostData& data) {
     Element* memo = band.find("QRL_nrref");
     if (memo == nullptr) return;

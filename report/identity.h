@@ -22,6 +22,12 @@ std::string pesel_caption(std::string_view pesel);
 void fill_identifier(Band& band, std::string_view value, std::string_view cover_nip, std::string_view cover_pesel,
                      bool by_pesel, std::string_view nip, std::string_view pesel);
 
+// The identifier boxes of the taxpayer (`QRL_nip`, covers `QRL_kas_nip`,
+// `QRL_kas_pes`) and of the spouse (the same names with the suffix 1). The
+// spouse's is filled under joint taxation; otherwise it is cleared and
+// disabled and its covers stay as they are.
+void fill_identifiers(Band& band, const HostData& data);
+
 // The memo `QRL_nrref` of a first page: enabled exactly when the host asks for
 // the reference number; then its two lines are characters 1 to 16 and 17 to
 // the end (the second empty for a number of 16 characters or fewer).

@@ -46,17 +46,8 @@ void TF_w37181::QR_37_1BeforePrint(bool& /*PrintReport*/) {
     // 1. Reference number of the electronic filing.
     fill_nrref(b, data);
 
-    // 2. Taxpayer identifier.
-    fill_identifier(b, "QRL_nip", "QRL_kas_nip", "QRL_kas_pes", r.ident_pesel, r.nip.str(), r.podatnik.pesel.str());
-
-    // 3. Spouse identifier, only under joint taxation.
-    if (sp_opod_wspolnie(data)) {
-        fill_identifier(b, "QRL_nip1", "QRL_kas_nip1", "QRL_kas_pes1", r.ident_pesel_m, r.nip_m.str(),
-                        r.malzonek.pesel.str());
-    } else {
-        ust_w_str(b, "QRL_nip1", "");
-        set_enabled(b, "QRL_nip1", false);
-    }
+    // 2, 3. Taxpayer identifier; the spouse's only under joint taxation.
+    fill_identifiers(b, data);
 
     // 4. Year.
     ust_w_str(b, "QRL_rok", wydznaki(std::to_string(r.rok)));
