@@ -24,8 +24,8 @@ const PrintJob& pit37_job() {
     return job;
 }
 
-const DialogSpec& pit37_dialog() {
-    static const DialogSpec spec{
+const DialogDescription& pit37_dialog() {
+    static const DialogDescription description{
         .class_name = "Tf_wydpit37",
         .caption = "Wydruk zeznania PIT-37",
         .width = 573,
@@ -66,7 +66,7 @@ const DialogSpec& pit37_dialog() {
         .system_menu = false,
         .job = &pit37_job(),
     };
-    return spec;
+    return description;
 }
 
 namespace {

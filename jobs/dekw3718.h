@@ -10,7 +10,7 @@ namespace dek::jobs {
 // The PIT-37 job: PIT-37 pages 1 to 4, PIT/O 1/4 to 4/4, PIT/D 1/2 and 2/2,
 // PIT-2K, in this order.
 const PrintJob& pit37_job();
-const DialogSpec& pit37_dialog();
+const DialogDescription& pit37_dialog();
 
 class Tf_wydpit37 : public PrintDialog {
 public:

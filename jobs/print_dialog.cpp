@@ -45,16 +45,16 @@ QWidget* widget_of(const QWindow* window) {
 
 }  // namespace
 
-PrintDialog::PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidget* owner)
-    : QDialog(owner), spec_(spec), data_(ctx.data), platform_(ctx.platform), find_page_(ctx.find_page) {
-    if (spec_.job == nullptr || find_page_ == nullptr) throw std::logic_error("print dialog without its job");
+PrintDialog::PrintDialog(const DialogDescription& description, const DialogContext& ctx, QWidget* owner)
+    : QDialog(owner), description_(description), data_(ctx.data), platform_(ctx.platform), find_page_(ctx.find_page) {
+    if (description_.job == nullptr || find_page_ == nullptr) throw std::logic_error("print dialog without its job");
     // The instance is named after its class without the leading T, as forms are.
-    setObjectName(qs(spec_.class_name.substr(1)));
+    setObjectName(qs(description_.class_name.substr(1)));
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (spec_.system_menu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (description_.system_menu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setProperty("HelpContext", kHelpContext);
-    setFixedSize(spec_.width, spec_.height);
+    setFixedSize(description_.width, description_.height);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kInfoBackground);
     setPalette(pal);
@@ -62,12 +62,13 @@ PrintDialog::PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidg
     QFont font("Liberation Sans");
     font.setPixelSize(10);
     setFont(font);
-    setWindowTitle(qs(spec_.caption));
+    setWindowTitle(qs(description_.caption));
 
     g_str = new QGroupBox(QStringLiteral("Drukować strony"), this);
     g_str->setObjectName("g_str");
-    g_str->setGeometry(spec_.group.left, spec_.group.top, spec_.group.width, spec_.group.height);
-    for (const CheckBoxSpec& c : spec_.checkboxes) {
+    g_str->setGeometry(description_.group.left, description_.group.top, description_.group.width,
+                       description_.group.height);
+    for (const CheckBoxSpec& c : description_.checkboxes) {
         auto* box = new QCheckBox(qs(c.caption), g_str);
         box->setObjectName(qs(c.name));
         box->adjustSize();
@@ -75,12 +76,13 @@ PrintDialog::PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidg
         // A page that does not exist yet cannot be offered: its box stays
         // disabled and unticked, so no sheet is silently left out.
         bool exists = false;
-        for (std::string_view cls : page_classes_of(*spec_.job, c.name)) exists = exists || find_page_(cls) != nullptr;
+        for (std::string_view cls : page_classes_of(*description_.job, c.name))
+            exists = exists || find_page_(cls) != nullptr;
         box->setChecked(exists);
         box->setEnabled(exists);
     }
     int panel = 0;
-    for (const Box& s : spec_.separators) {
+    for (const Box& s : description_.separators) {
         auto* line = new QFrame(g_str);
         line->setObjectName(QStringLiteral("Panel%1").arg(++panel));
         line->setGeometry(s.left, s.top, s.width, s.height);
@@ -91,7 +93,8 @@ PrintDialog::PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidg
     }
     kl_zmust = new QPushButton(QStringLiteral("zmiana wszystkich"), g_str);
     kl_zmust->setObjectName("kl_zmust");
-    kl_zmust->setGeometry(spec_.zmust.left, spec_.zmust.top, spec_.zmust.width, spec_.zmust.height);
+    kl_zmust->setGeometry(description_.zmust.left, description_.zmust.top, description_.zmust.width,
+                          description_.zmust.height);
     kl_zmust->setAutoDefault(false);
 
     Pm_zm_ust = new QMenu(this);
@@ -105,22 +108,22 @@ PrintDialog::PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidg
 
     ChB_niezadr = new QCheckBox(QStringLiteral("wydruk na czystych kartkach (nadruk formularza i danych)"), this);
     ChB_niezadr->setObjectName("ChB_niezadr");
-    ChB_niezadr->setGeometry(spec_.niezadr_left, spec_.niezadr_top, kNiezadrWidth, kCheckBoxHeight);
+    ChB_niezadr->setGeometry(description_.niezadr_left, description_.niezadr_top, kNiezadrWidth, kCheckBoxHeight);
     ChB_niezadr->setChecked(false);
     ChB_niezadr->setVisible(false);
 
     kl_druk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Drukuj"), this);
     kl_druk->setObjectName("kl_druk");
-    kl_druk->setGeometry(spec_.druk_left, spec_.druk_top, kButtonWidth, kButtonHeight);
+    kl_druk->setGeometry(description_.druk_left, description_.druk_top, kButtonWidth, kButtonHeight);
     kl_druk->setDefault(true);
 
     kl_anuluj = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Anuluj"), this);
     kl_anuluj->setObjectName("kl_anuluj");
-    kl_anuluj->setGeometry(spec_.anuluj_left, spec_.anuluj_top, kButtonWidth, kButtonHeight);
+    kl_anuluj->setGeometry(description_.anuluj_left, description_.anuluj_top, kButtonWidth, kButtonHeight);
     kl_anuluj->setAutoDefault(false);
 
     ust_dr = new Tfr_ud18(platform_, this);
-    ust_dr->move(spec_.ust_dr_left, spec_.ust_dr_top);
+    ust_dr->move(description_.ust_dr_left, description_.ust_dr_top);
 
     connect(kl_zmust, &QPushButton::clicked, this, [this] { handle(&PrintDialog::kl_zmustClick); });
     connect(pm_zm_wsz, &QAction::triggered, this, [this] { handle(&PrintDialog::kl_zmustClick); });
@@ -190,15 +193,15 @@ void PrintDialog::on_focus_window(QWindow* window) {
 }
 
 void PrintDialog::set_caption() {
-    std::string caption(spec_.caption);
+    std::string caption(description_.caption);
     if (wydr_niezadr) caption += kCaptionYear;
     setWindowTitle(QString::fromStdString(caption));
 }
 
 void PrintDialog::FormActivate() {
     const rekster_t& rekster = data_.rekster;
-    wydr_niezadr_pocz = rekster.niezadr(spec_.niezadr_at);
-    for (const AttachmentSpec& a : spec_.attachments) {
+    wydr_niezadr_pocz = rekster.niezadr(description_.niezadr_at);
+    for (const AttachmentSpec& a : description_.attachments) {
         if (a.count(data_) != 0) continue;
         for (std::string_view name : a.checkboxes) {
             QCheckBox* box = page_checkbox(name);
@@ -235,14 +238,14 @@ void PrintDialog::ChB_niezadrClick() {
 void PrintDialog::kl_drukClick() {
     const JobContext ctx{data_, platform_, find_page_,
                          [this](std::string_view name) { return page_checkbox(name)->isChecked(); }, wydr_niezadr};
-    run_print_job(*spec_.job, ctx);
+    run_print_job(*description_.job, ctx);
 }
 
 void PrintDialog::FormDeactivate() {
     // The start value stays as read at activation: a later deactivation
     // without a new activation writes the choice again.
     if (data_.rekster.dr_bezp() != 0 || wydr_niezadr == wydr_niezadr_pocz) return;
-    data_.rekster.set_niezadr(spec_.niezadr_at, wydr_niezadr);
+    data_.rekster.set_niezadr(description_.niezadr_at, wydr_niezadr);
     write_settings(data_.zbster, data_.rekster);
 }
 

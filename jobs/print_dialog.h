@@ -41,7 +41,7 @@ struct AttachmentSpec {
     std::uint8_t (*count)(const HostData&) = nullptr;  // `rekdek.ilzal[5]` and the like
 };
 
-struct DialogSpec {
+struct DialogDescription {
     std::string_view class_name;  // "Tf_wydpit37"
     std::string_view caption;     // "Wydruk zeznania PIT-37"; blank-sheet mode adds " (za rok 2018)"
     int width = 0, height = 0;    // the window
@@ -71,7 +71,7 @@ inline constexpr int kHelpContext = 1006;
 
 class PrintDialog : public QDialog {
 public:
-    PrintDialog(const DialogSpec& spec, const DialogContext& ctx, QWidget* owner);
+    PrintDialog(const DialogDescription& description, const DialogContext& ctx, QWidget* owner);
     ~PrintDialog() override;
 
     // Activation as the host sees it: `FormActivate` when the dialog becomes
@@ -84,7 +84,7 @@ public:
     void deactivate();
     bool is_active() const { return active_; }
 
-    const DialogSpec& spec() const { return spec_; }
+    const DialogDescription& description() const { return description_; }
     // The page checkbox of that name; throws std::logic_error when there is none.
     QCheckBox* page_checkbox(std::string_view name) const;
 
@@ -118,7 +118,7 @@ private:
     void set_caption();
     void on_focus_window(QWindow* window);
 
-    const DialogSpec& spec_;
+    const DialogDescription& description_;
     HostData& data_;
     platform::Platform& platform_;
     PageLookup find_page_;
