@@ -82,19 +82,21 @@ printf 'NextJobId %d\n' "$next_job" >"$root/cache/job.cache"
 cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$work/cupsd.out" 2>&1 &
 cupsd_pid=$!
 export CUPS_SERVER=$root/cups.sock
+# `lpstat -r` exits 0 whether or not a scheduler answers: read what it says.
+running() { [[ $(lpstat -r 2>/dev/null) == "scheduler is running" ]]; }
 for ((i = 0; i < 100; ++i)); do
-  lpstat -r >/dev/null 2>&1 && break
+  running && break
   kill -0 "$cupsd_pid" 2>/dev/null || die "cupsd did not start: $(cat "$work/cupsd.out")"
   sleep 0.1
 done
-lpstat -r >/dev/null 2>&1 || die "cupsd does not answer on $CUPS_SERVER"
+running || die "cupsd does not answer on $CUPS_SERVER"
 
 # TitlePref=1: cups-pdf names each file after the job's title ("01-TF_w37181").
 # The queue turns each PDF into PostScript for cups-pdf, which makes a PDF of
 # it again; rendered through cairo the text of the sheet stays text (letters
 # outside Latin-1 are lost on the way, digits survive).
-lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o TitlePref=1 -o printer-error-policy=abort-job -o pdftops-renderer-default=pdftocairo 2>/dev/null ||
-  die "lpadmin failed"
+lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o TitlePref=1 -o printer-error-policy=abort-job -o pdftops-renderer-default=pdftocairo 2>"$work/lpadmin.err" ||
+  die "lpadmin failed: $(cat "$work/lpadmin.err")"
 # A user the system does not know: cups-pdf writes to its anonymous folder.
 export CUPS_USER=dek2018-e2e
 
