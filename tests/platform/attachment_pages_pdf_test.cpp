@@ -48,5 +48,31 @@ TEST(RenderAttachments, Pit2KValuesLieInTheirBoxes) {
                             {"298.740,15", "poz11"}});
 }
 
+TEST(RenderAttachments, PitOPage3ChildrenLieInTheirBoxes) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    HostData d = sample();
+    expect_words_in_fields("TF_wo18_3", d,
+                           {{"Zuzanna", "e1_poz2"},
+                            {"Wąsowicz-Przybyszewska", "e1_poz3"},
+                            {"21-06-2009", "e1_poz4"},
+                            {"12", "e1_poz6"},
+                            {"556,02", "e1_poz8"},
+                            {"Jakub", "e2_poz2"},
+                            {"08-02-2013", "e2_poz4"}});
+}
+
+// Page 4 from the PIT-36 sample, the one with five children.
+TEST(RenderAttachments, PitOPage4ChildrenLieInTheirBoxes) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    HostData d = host::load_return_text(host::find_sample("pit36")->json, "pit36").data;
+    expect_words_in_fields("TF_wo18_4", d,
+                           {{"Wojciech", "e4_poz2"},
+                            {"Sobańskiewicz", "e4_poz3"},
+                            {"08-07-2013", "e4_poz4"},
+                            {"1.350,00", "e4_poz7"},
+                            {"12", "e5_poz5"},
+                            {"1.350,00", "e5_poz8"}});
+}
+
 }  // namespace
 }  // namespace dek
