@@ -6,6 +6,8 @@
 #include "pages/attachments/W2k18_1.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
+#include "pages/attachments/Wo18_1.h"
+#include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
 #include "pages/pit37/W37181.h"
@@ -60,6 +62,8 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
+        page_class<TF_wo18_1, &F_wo18_1>("TF_wo18_1"),
+        page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
     };
