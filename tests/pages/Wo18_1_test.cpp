@@ -1,0 +1,189 @@
+// PIT/O page 1/4: identifiers, section A and the deductions from income of
+// section B in the taxpayer's and the spouse's columns.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pages/page_classes.h"
+#include "tests/pages/page_fixture.h"
+
+namespace dek {
+namespace {
+
+using testing::FilledPage;
+
+// Each amount of section B distinct, so that a box filled from the wrong
+// field shows.
+HostData pito_return() {
+    HostData d = testing::joint_couple();
+    auto& r = d.rekdek;
+    r.rok = 2018;
+    r.odl2013 = {1500.00, 400.00, 5331.60};
+    r.odl2013_m = {300.00, 20.50, 2000.00};
+    for (int i = 0; i <= 10; ++i) {
+        r.pito.odl[i] = 100.0 * (i + 1) + 0.11;     // 100,11 200,11 ...
+        r.pito_m.odl[i] = 1000.0 * (i + 1) + 0.22;  // 1.000,22 2.000,22 ...
+    }
+    r.in_odld = {"Ulga", "na", "termomodernizację"};
+    return d;
+}
+
+TEST(Wo18_1, JointReturnPrintsBothColumnsFromTheirFields) {
+    HostData d = pito_return();
+    FilledPage p("TF_wo18_1", d);
+    const std::pair<const char*, const char*> expected[] = {
+        {"QRL_rok", "2 0 1 8"},
+        {"QRL_ilzalo", "1"},
+        {"QRL_nazw", "Wąsowicz"},
+        {"QRL_im", "Grzegorz"},
+        {"QRL_dur", "14-09-1978"},
+        {"QRL_nazw1", "Wąsowicz-Przybyszewska"},
+        {"QRL_im1", "Małgorzata"},
+        {"QRL_dur1", "27-03-1981"},
+        {"QRL_odl2013_11", "1.500,00"},
+        {"QRL_odl2013_21", "300,00"},  // poz. 11, 12
+        {"QRL_odl2013_12", "400,00"},
+        {"QRL_odl2013_22", "20,50"},  // poz. 13, 14
+        {"QRL_odl11", "100,11"},
+        {"QRL_odl21", "1.000,22"},  // poz. 15, 16: odl[0]
+        {"QRL_odl12", "300,11"},
+        {"QRL_odl22", "3.000,22"},  // poz. 17, 18: odl[2]
+        {"QRL_odl13", "400,11"},
+        {"QRL_odl23", "4.000,22"},  // poz. 19, 20: odl[3]
+        {"QRL_odl14", "500,11"},
+        {"QRL_odl24", "5.000,22"},  // poz. 21, 22: odl[4]
+        {"QRL_odl15", "600,11"},
+        {"QRL_odl25", "6.000,22"},  // poz. 23, 24: odl[5]
+        {"QRL_odl16", "700,11"},
+        {"QRL_odl26", "7.000,22"},  // poz. 25, 26: odl[6]
+        {"QRL_odl2013_13", "5.331,60"},
+        {"QRL_odl2013_23", "2.000,00"},                // poz. 27, 28
+        {"QRL_in_odlp", "Ulga na termomodernizację"},  // poz. 29: in_odld
+        {"QRL_odl17", "800,11"},
+        {"QRL_odl27", "8.000,22"},  // poz. 30, 31: odl[7]
+        {"QRL_odl18", "1.100,11"},
+        {"QRL_odl28", "11.000,22"},  // poz. 32, 33: odl[10]
+    };
+    for (const auto& [name, text] : expected) EXPECT_EQ(p.printed(name), text) << name;
+    // Elements 1 (social insurance), 8 and 9 of the blocks print nowhere here.
+    for (const auto& e : p.page().DB_dane.elements)
+        for (const char* absent : {"200,11", "900,11", "1.000,11", "2.000,22", "9.000,22", "10.000,22"})
+            EXPECT_NE(e.caption, absent) << e.name;
+}
+
+// The covers of the two identifier boxes carry the words they strike out;
+// both "numer PESEL" covers end in three blanks.
+TEST(Wo18_1, IdentifierBoxesByNipOrPesel) {
+    struct Case {
+        bool pesel, pesel_m;
+        const char *nip, *nip1;
+    };
+    const Case cases[] = {
+        {false, false, "6 8 3 - 2 1 3 - 4 5 - 7 6", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
+        {true, false, "7 8 0 9 1 4 1 2 3 5 2", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
+        {false, true, "6 8 3 - 2 1 3 - 4 5 - 7 6", "8 1 0 3 2 7 0 8 7 4 8"},
+        {true, true, "7 8 0 9 1 4 1 2 3 5 2", "8 1 0 3 2 7 0 8 7 4 8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "pesel " << c.pesel << " pesel_m " << c.pesel_m);
+        HostData d = pito_return();
+        d.rekdek.ident_pesel = c.pesel;
+        d.rekdek.ident_pesel_m = c.pesel_m;
+        FilledPage p("TF_wo18_1", d);
+        EXPECT_EQ(p.printed("QRL_nip"), c.nip);
+        EXPECT_EQ(p.printed("QRL_kas_nip"), c.pesel ? "NIP" : "<disabled>");
+        EXPECT_EQ(p.printed("QRL_kas_pes"), c.pesel ? "<disabled>" : "numer PESEL   ");
+        EXPECT_EQ(p.printed("QRL_nip1"), c.nip1);
+        EXPECT_EQ(p.printed("QRL_kas_nip1"), c.pesel_m ? "NIP" : "<disabled>");
+        EXPECT_EQ(p.printed("QRL_kas_pes1"), c.pesel_m ? "<disabled>" : "numer PESEL   ");
+    }
+}
+
+// Outside joint taxation poz. 2, 8 to 10 and the whole spouse column stay
+// blank, whatever the record still holds for the spouse.
+TEST(Wo18_1, IndividualTaxationBlanksTheSpouse) {
+    for (int sp_opod : {0, 2, 3, 200}) {
+        SCOPED_TRACE(sp_opod);
+        HostData d = pito_return();
+        d.rekdek.sp_opod = static_cast<byte>(sp_opod);
+        FilledPage p("TF_wo18_1", d);
+        EXPECT_EQ(p.printed("QRL_nip1"), "<disabled>");
+        EXPECT_EQ(p.caption("QRL_nip1"), "");
+        EXPECT_FALSE(p.enabled("QRL_kas_nip1"));
+        EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
+        for (const char* n :
+             {"QRL_nazw1", "QRL_im1", "QRL_dur1", "QRL_odl2013_21", "QRL_odl2013_22", "QRL_odl21", "QRL_odl22",
+              "QRL_odl23", "QRL_odl24", "QRL_odl25", "QRL_odl26", "QRL_odl2013_23", "QRL_odl27", "QRL_odl28"})
+            EXPECT_EQ(p.printed(n), "") << n;
+        // The taxpayer's side stays.
+        EXPECT_EQ(p.printed("QRL_nip"), "6 8 3 - 2 1 3 - 4 5 - 7 6");
+        EXPECT_EQ(p.printed("QRL_odl11"), "100,11");
+        EXPECT_EQ(p.printed("QRL_odl18"), "1.100,11");
+        EXPECT_EQ(p.printed("QRL_in_odlp"), "Ulga na termomodernizację");
+    }
+}
+
+// Zero amounts print "0,00" in every box, through rstrsp (poz. 15, 16, 32, 33)
+// and through ust_wart alike, an amount that rounds to zero without a sign.
+TEST(Wo18_1, ZeroAmountsPrintInEveryBox) {
+    for (double zero : {0.0, -0.004, 0.004}) {
+        SCOPED_TRACE(zero);
+        HostData d = testing::joint_couple();
+        auto& r = d.rekdek;
+        r.odl2013 = {zero, zero, zero};
+        r.odl2013_m = {zero, zero, zero};
+        for (int i = 0; i <= 14; ++i) r.pito.odl[i] = r.pito_m.odl[i] = zero;
+        FilledPage p("TF_wo18_1", d);
+        for (const char* n : {"QRL_odl11", "QRL_odl21", "QRL_odl18", "QRL_odl28"}) EXPECT_EQ(p.printed(n), "0,00") << n;
+        for (const char* n :
+             {"QRL_odl2013_11", "QRL_odl2013_21", "QRL_odl2013_12", "QRL_odl2013_22", "QRL_odl12", "QRL_odl22",
+              "QRL_odl16", "QRL_odl26", "QRL_odl2013_13", "QRL_odl2013_23", "QRL_odl17", "QRL_odl27"})
+            EXPECT_EQ(p.printed(n), "0,00") << n;
+    }
+}
+
+TEST(Wo18_1, KindOfOtherDeductionsJoinsItsThreeLines) {
+    struct Case {
+        const char *a, *b, *c, *printed;
+    };
+    const Case cases[] = {
+        {"Ulga", "na", "termomodernizację", "Ulga na termomodernizację"},
+        {"Ulga", "", "termomodernizacyjna", "Ulga  termomodernizacyjna"},  // two blanks stay inside
+        {"", "", "termomodernizacyjna", "termomodernizacyjna"},            // no leading blanks
+        {"", "", "", ""},
+        {"123456789012345678901234567890", "123456789012345678901234567890", "123456789012345678901234567890",
+         "123456789012345678901234567890 123456789012345678901234567890 123456789012345678901234567890"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.printed);
+        HostData d = pito_return();
+        d.rekdek.in_odld = {c.a, c.b, c.c};
+        FilledPage p("TF_wo18_1", d);
+        EXPECT_EQ(p.printed("QRL_in_odlp"), c.printed);
+    }
+}
+
+// The sample captions never reach the paper, except the "1" of poz. 4, which
+// the page leaves as designed; the covers keep their words.
+TEST(Wo18_1, OnlyTheAttachmentNumberKeepsItsDesignCaption) {
+    for (int sp_opod : {0, 1}) {
+        SCOPED_TRACE(sp_opod);
+        HostData d;
+        d.rekdek.sp_opod = static_cast<byte>(sp_opod);
+        FilledPage p("TF_wo18_1", d);
+        const report::Layout& designed = pages::layout_of("Wo18_1");
+        for (const auto& e : designed.elements) {
+            SCOPED_TRACE(e.name);
+            const std::string now = p.caption(e.name);
+            if (e.name == "QRL_ilzalo" || e.name.starts_with("QRL_kas_")) {
+                EXPECT_EQ(now, e.caption);
+            } else {
+                EXPECT_NE(now, e.caption);
+            }
+        }
+        EXPECT_EQ(p.printed("QRL_ilzalo"), "1");
+    }
+}
+
+}  // namespace
+}  // namespace dek
