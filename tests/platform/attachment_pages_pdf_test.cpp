@@ -74,5 +74,39 @@ TEST(RenderAttachments, PitOPage4ChildrenLieInTheirBoxes) {
                             {"1.350,00", "e5_poz8"}});
 }
 
+// PIT/O page 1 from the PIT-37 sample, with a kind of other deductions.
+TEST(RenderAttachments, PitOPage1ValuesLieInTheirBoxes) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    HostData d = sample();
+    d.rekdek.in_odld[1] = "Ulga termomodernizacyjna";
+    expect_words_in_fields("TF_wo18_1", d,
+                           {{"Wąsowicz", "poz5"},
+                            {"27-03-1981", "poz10"},
+                            {"1.500,00", "poz11"},
+                            {"468,00", "poz15"},
+                            {"2.000,00", "poz28"},
+                            {"termomodernizacyjna", "poz29"},
+                            {"8.459,60", "poz32"},
+                            {"5.570,00", "poz33"}});
+}
+
+// PIT/O page 2 from the PIT-37 sample, whose tax leaves every deduction as it is.
+TEST(RenderAttachments, PitOPage2ValuesLieInTheirBoxes) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    HostData d = sample();
+    d.rekdek.in_odlp[2] = "Ulga abolicyjna";
+    expect_words_in_fields("TF_wo18_2", d,
+                           {{"1.876,32", "poz36"},
+                            {"2", "poz38"},
+                            {"1.112,04", "poz39"},
+                            {"1.112,04", "poz40"},
+                            {"abolicyjna", "poz43"},
+                            {"2.988,36", "poz46"},
+                            {"Pomocy", "d1_poz1"},
+                            {"Polska", "d2_poz2"},
+                            {"1.500,00", "d1_poz4"},
+                            {"650,00", "d3_poz5"}});
+}
+
 }  // namespace
 }  // namespace dek
