@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -52,29 +53,7 @@ TEST(Wd18_1, JointReturnPrintsBothPersonsAndTheAmounts) {
 // The covers of the two identifier boxes carry the words they strike out, with
 // the trailing blanks their boxes were designed with.
 TEST(Wd18_1, IdentifierBoxesByNipOrPesel) {
-    struct Case {
-        bool pesel, pesel_m;
-        const char *nip, *nip1;
-    };
-    const Case cases[] = {
-        {false, false, "6 8 3 - 2 1 3 - 4 5 - 7 6", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
-        {true, false, "7 8 0 9 1 4 1 2 3 5 2", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
-        {false, true, "6 8 3 - 2 1 3 - 4 5 - 7 6", "8 1 0 3 2 7 0 8 7 4 8"},
-        {true, true, "7 8 0 9 1 4 1 2 3 5 2", "8 1 0 3 2 7 0 8 7 4 8"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "pesel " << c.pesel << " pesel_m " << c.pesel_m);
-        HostData d = pitd_return();
-        d.rekdek.ident_pesel = c.pesel;
-        d.rekdek.ident_pesel_m = c.pesel_m;
-        FilledPage p("TF_wd18_1", d);
-        EXPECT_EQ(p.printed("QRL_nip"), c.nip);
-        EXPECT_EQ(p.printed("QRL_kas_nip"), c.pesel ? "NIP" : "<disabled>");
-        EXPECT_EQ(p.printed("QRL_kas_pes"), c.pesel ? "<disabled>" : "numer PESEL  ");
-        EXPECT_EQ(p.printed("QRL_nip1"), c.nip1);
-        EXPECT_EQ(p.printed("QRL_kas_nip1"), c.pesel_m ? "NIP" : "<disabled>");
-        EXPECT_EQ(p.printed("QRL_kas_pes1"), c.pesel_m ? "<disabled>" : "numer PESEL   ");
-    }
+    testing::expect_identifier_boxes("TF_wd18_1", pitd_return(), "numer PESEL  ", "numer PESEL   ");
 }
 
 // Spouses taxed separately still split these deductions: the spouse columns
@@ -123,26 +102,19 @@ TEST(Wd18_1, RequestRowsFollowTheirFlags) {
 }
 
 TEST(Wd18_1, KindOfExpensesJoinsItsThreeParts) {
-    struct Case {
-        const char *a, *b, *c, *printed;
-    };
-    const Case cases[] = {
-        {"budowa domu", "na działce", "własnej", "budowa domu na działce własnej"},
-        {"", "budowa domu", "", "budowa domu"},
-        {"budowa", "", "domu", "budowa  domu"},  // an empty middle part leaves two blanks
-        {"  zakup ", "lokalu ", "", "zakup  lokalu"},
-        {"", "", "", ""},
-        {"Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456", "x", "y", "Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456 x y"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.printed);
-        HostData d = pitd_return();
-        d.rekdek.d_rodz[1] = c.a;
-        d.rekdek.d_rodz[2] = c.b;
-        d.rekdek.d_rodz[3] = c.c;
-        FilledPage p("TF_wd18_1", d);
-        EXPECT_EQ(p.printed("QRL_rodz_odl_doch"), c.printed);
-    }
+    testing::expect_kind_lines(
+        "TF_wd18_1", pitd_return(), "QRL_rodz_odl_doch",
+        [](HostData& d, const testing::KindCase& c) {
+            d.rekdek.d_rodz = {c.a, c.b, c.c};
+        },
+        {
+            {"budowa domu", "na działce", "własnej", "budowa domu na działce własnej"},
+            {"", "budowa domu", "", "budowa domu"},
+            {"budowa", "", "domu", "budowa  domu"},  // an empty middle part leaves two blanks
+            {"  zakup ", "lokalu ", "", "zakup  lokalu"},
+            {"", "", "", ""},
+            {"Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456", "x", "y", "Ściana nośna ŻÓŁTA ĄĘ 1234567890 123456 x y"},
+        });
 }
 
 // The design captions never reach the paper: an empty return clears every

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -31,6 +32,7 @@ HostData pito_return() {
 TEST(Wo18_1, JointReturnPrintsBothColumnsFromTheirFields) {
     HostData d = pito_return();
     FilledPage p("TF_wo18_1", d);
+    // Section B: the taxpayer's box (odd poz.) before the spouse's (even poz.).
     const std::pair<const char*, const char*> expected[] = {
         {"QRL_rok", "2 0 1 8"},
         {"QRL_ilzalo", "1"},
@@ -40,29 +42,33 @@ TEST(Wo18_1, JointReturnPrintsBothColumnsFromTheirFields) {
         {"QRL_nazw1", "Wąsowicz-Przybyszewska"},
         {"QRL_im1", "Małgorzata"},
         {"QRL_dur1", "27-03-1981"},
+        // poz. 11 to 14: odl2013[1], odl2013[2]
         {"QRL_odl2013_11", "1.500,00"},
-        {"QRL_odl2013_21", "300,00"},  // poz. 11, 12
+        {"QRL_odl2013_21", "300,00"},
         {"QRL_odl2013_12", "400,00"},
-        {"QRL_odl2013_22", "20,50"},  // poz. 13, 14
+        {"QRL_odl2013_22", "20,50"},
+        // poz. 15 to 26: odl[0], then odl[2] to odl[6]
         {"QRL_odl11", "100,11"},
-        {"QRL_odl21", "1.000,22"},  // poz. 15, 16: odl[0]
+        {"QRL_odl21", "1.000,22"},
         {"QRL_odl12", "300,11"},
-        {"QRL_odl22", "3.000,22"},  // poz. 17, 18: odl[2]
+        {"QRL_odl22", "3.000,22"},
         {"QRL_odl13", "400,11"},
-        {"QRL_odl23", "4.000,22"},  // poz. 19, 20: odl[3]
+        {"QRL_odl23", "4.000,22"},
         {"QRL_odl14", "500,11"},
-        {"QRL_odl24", "5.000,22"},  // poz. 21, 22: odl[4]
+        {"QRL_odl24", "5.000,22"},
         {"QRL_odl15", "600,11"},
-        {"QRL_odl25", "6.000,22"},  // poz. 23, 24: odl[5]
+        {"QRL_odl25", "6.000,22"},
         {"QRL_odl16", "700,11"},
-        {"QRL_odl26", "7.000,22"},  // poz. 25, 26: odl[6]
+        {"QRL_odl26", "7.000,22"},
+        // poz. 27, 28: odl2013[3]
         {"QRL_odl2013_13", "5.331,60"},
-        {"QRL_odl2013_23", "2.000,00"},                // poz. 27, 28
-        {"QRL_in_odlp", "Ulga na termomodernizację"},  // poz. 29: in_odld
+        {"QRL_odl2013_23", "2.000,00"},
+        // poz. 29: in_odld; poz. 30, 31: odl[7]; poz. 32, 33: odl[10]
+        {"QRL_in_odlp", "Ulga na termomodernizację"},
         {"QRL_odl17", "800,11"},
-        {"QRL_odl27", "8.000,22"},  // poz. 30, 31: odl[7]
+        {"QRL_odl27", "8.000,22"},
         {"QRL_odl18", "1.100,11"},
-        {"QRL_odl28", "11.000,22"},  // poz. 32, 33: odl[10]
+        {"QRL_odl28", "11.000,22"},
     };
     for (const auto& [name, text] : expected) EXPECT_EQ(p.printed(name), text) << name;
     // Elements 1 (social insurance), 8 and 9 of the blocks print nowhere here.
@@ -74,29 +80,7 @@ TEST(Wo18_1, JointReturnPrintsBothColumnsFromTheirFields) {
 // The covers of the two identifier boxes carry the words they strike out;
 // both "numer PESEL" covers end in three blanks.
 TEST(Wo18_1, IdentifierBoxesByNipOrPesel) {
-    struct Case {
-        bool pesel, pesel_m;
-        const char *nip, *nip1;
-    };
-    const Case cases[] = {
-        {false, false, "6 8 3 - 2 1 3 - 4 5 - 7 6", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
-        {true, false, "7 8 0 9 1 4 1 2 3 5 2", "9 5 4 - 2 7 5 - 1 3 - 6 8"},
-        {false, true, "6 8 3 - 2 1 3 - 4 5 - 7 6", "8 1 0 3 2 7 0 8 7 4 8"},
-        {true, true, "7 8 0 9 1 4 1 2 3 5 2", "8 1 0 3 2 7 0 8 7 4 8"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "pesel " << c.pesel << " pesel_m " << c.pesel_m);
-        HostData d = pito_return();
-        d.rekdek.ident_pesel = c.pesel;
-        d.rekdek.ident_pesel_m = c.pesel_m;
-        FilledPage p("TF_wo18_1", d);
-        EXPECT_EQ(p.printed("QRL_nip"), c.nip);
-        EXPECT_EQ(p.printed("QRL_kas_nip"), c.pesel ? "NIP" : "<disabled>");
-        EXPECT_EQ(p.printed("QRL_kas_pes"), c.pesel ? "<disabled>" : "numer PESEL   ");
-        EXPECT_EQ(p.printed("QRL_nip1"), c.nip1);
-        EXPECT_EQ(p.printed("QRL_kas_nip1"), c.pesel_m ? "NIP" : "<disabled>");
-        EXPECT_EQ(p.printed("QRL_kas_pes1"), c.pesel_m ? "<disabled>" : "numer PESEL   ");
-    }
+    testing::expect_identifier_boxes("TF_wo18_1", pito_return(), "numer PESEL   ", "numer PESEL   ");
 }
 
 // Outside joint taxation poz. 2, 8 to 10 and the whole spouse column stay
@@ -143,24 +127,19 @@ TEST(Wo18_1, ZeroAmountsPrintInEveryBox) {
 }
 
 TEST(Wo18_1, KindOfOtherDeductionsJoinsItsThreeLines) {
-    struct Case {
-        const char *a, *b, *c, *printed;
-    };
-    const Case cases[] = {
-        {"Ulga", "na", "termomodernizację", "Ulga na termomodernizację"},
-        {"Ulga", "", "termomodernizacyjna", "Ulga  termomodernizacyjna"},  // two blanks stay inside
-        {"", "", "termomodernizacyjna", "termomodernizacyjna"},            // no leading blanks
-        {"", "", "", ""},
-        {"123456789012345678901234567890", "123456789012345678901234567890", "123456789012345678901234567890",
-         "123456789012345678901234567890 123456789012345678901234567890 123456789012345678901234567890"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.printed);
-        HostData d = pito_return();
-        d.rekdek.in_odld = {c.a, c.b, c.c};
-        FilledPage p("TF_wo18_1", d);
-        EXPECT_EQ(p.printed("QRL_in_odlp"), c.printed);
-    }
+    testing::expect_kind_lines(
+        "TF_wo18_1", pito_return(), "QRL_in_odlp",
+        [](HostData& d, const testing::KindCase& c) {
+            d.rekdek.in_odld = {c.a, c.b, c.c};
+        },
+        {
+            {"Ulga", "na", "termomodernizację", "Ulga na termomodernizację"},
+            {"Ulga", "", "termomodernizacyjna", "Ulga  termomodernizacyjna"},  // two blanks stay inside
+            {"", "", "termomodernizacyjna", "termomodernizacyjna"},            // no leading blanks
+            {"", "", "", ""},
+            {"123456789012345678901234567890", "123456789012345678901234567890", "123456789012345678901234567890",
+             "123456789012345678901234567890 123456789012345678901234567890 123456789012345678901234567890"},
+        });
 }
 
 // The sample captions never reach the paper, except the "1" of poz. 4, which

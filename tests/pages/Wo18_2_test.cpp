@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -52,29 +53,31 @@ TEST(Wo18_2, JointReturnPrintsSectionCAndTheDonees) {
     const rekdek_t before = d.rekdek;
     FilledPage p("TF_wo18_2", d);
     const std::pair<const char*, const char*> expected[] = {
+        // poz. 34 to 47
         {"QRL_odl11", "310,00"},
-        {"QRL_odl21", "1,01"},  // poz. 34, 35
+        {"QRL_odl21", "1,01"},
         {"QRL_odl12", "1.876,32"},
-        {"QRL_odl22", "2,02"},  // poz. 36, 37
-        {"QRL_ildz", "2"},      // poz. 38
+        {"QRL_odl22", "2,02"},
+        {"QRL_ildz", "2"},
         {"QRL_odl13", "1.112,04"},
-        {"QRL_odl23", "1.112,04"},  // poz. 39, 40
+        {"QRL_odl23", "1.112,04"},
         {"QRL_odl14", "45,10"},
-        {"QRL_odl24", "3,03"},                       // poz. 41, 42
-        {"QRL_in_odlp", "Ulga abolicyjna za 2018"},  // poz. 43
+        {"QRL_odl24", "3,03"},
+        {"QRL_in_odlp", "Ulga abolicyjna za 2018"},
         {"QRL_odl15", "12,34"},
-        {"QRL_odl25", "4,04"},  // poz. 44, 45
+        {"QRL_odl25", "4,04"},
         {"QRL_odl16", "3.355,80"},
-        {"QRL_odl26", "1.122,14"},                                 // poz. 46, 47
-        {"QRL_nazpel", "Fundacja Pomocy Dzieciom „Tęczowy Dom”"},  // D.1
+        {"QRL_odl26", "1.122,14"},
+        // D.1 to D.3
+        {"QRL_nazpel", "Fundacja Pomocy Dzieciom „Tęczowy Dom”"},
         {"QRL_kr", "Polska"},
         {"QRL_dar11", "1.500,00"},
         {"QRL_dar12", "300,00"},
-        {"QRL_nazpel1", "Parafia Rzymskokatolicka św. Antoniego"},  // D.2
+        {"QRL_nazpel1", "Parafia Rzymskokatolicka św. Antoniego"},
         {"QRL_kr1", "Polska"},
         {"QRL_dar21", "400,00"},
         {"QRL_dar22", "0,00"},
-        {"QRL_nazpel2", "Caritas Archidiecezji Katowickiej"},  // D.3
+        {"QRL_nazpel2", "Caritas Archidiecezji Katowickiej"},
         {"QRL_kr2", "Rzeczpospolita Polska"},
         {"QRL_dar31", "0,00"},
         {"QRL_dar32", "650,00"},
@@ -149,22 +152,16 @@ TEST(Wo18_2, EmptyReturnPrintsZerosAndReplacesEverySampleCaption) {
 }
 
 TEST(Wo18_2, KindOfOtherReliefsJoinsItsThreeLines) {
-    struct Case {
-        const char *a, *b, *c, *printed;
-    };
-    const Case cases[] = {
-        {"", "Ulga abolicyjna", "", "Ulga abolicyjna"},     // no leading blanks
-        {"Ulga", "", "abolicyjna", "Ulga  abolicyjna"},     // two blanks stay inside
-        {"  Ulga ", "abolicyjna", "", "Ulga  abolicyjna"},  // stored blanks stay inside
-        {"", "", "", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.printed);
-        HostData d = pito_return();
-        d.rekdek.in_odlp = {c.a, c.b, c.c};
-        FilledPage p("TF_wo18_2", d);
-        EXPECT_EQ(p.printed("QRL_in_odlp"), c.printed);
-    }
+    testing::expect_kind_lines("TF_wo18_2", pito_return(), "QRL_in_odlp",
+                               [](HostData& d, const testing::KindCase& c) {
+                                   d.rekdek.in_odlp = {c.a, c.b, c.c};
+                               },
+                               {
+                                   {"", "Ulga abolicyjna", "", "Ulga abolicyjna"},     // no leading blanks
+                                   {"Ulga", "", "abolicyjna", "Ulga  abolicyjna"},     // two blanks stay inside
+                                   {"  Ulga ", "abolicyjna", "", "Ulga  abolicyjna"},  // stored blanks stay inside
+                                   {"", "", "", ""},
+                               });
 }
 
 // Deductions beyond the share are cut before they print, the total with them,
