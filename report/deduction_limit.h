@@ -31,6 +31,10 @@ namespace dek::report {
 // to what is left, the rest to 0; the total is cut to the share. Negative
 // amounts are left alone and count as 0. Amounts are compared in grosze. The
 // share does not depend on the deductions, so a second call changes nothing.
+//
+// The share is read from `pod_o`, `pod_o_m` and `pod_po_odl` of `rekdek`: a
+// return whose tax computation is kept elsewhere (PIT-28, in `rek28`) has to
+// bring its figures into these fields before PIT/O page 2 prints.
 void ogr_odl_pod_pito(HostData& data, int person);
 
 }  // namespace dek::report
