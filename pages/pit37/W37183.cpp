@@ -3,6 +3,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "report/amount_pair.h"
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/joined.h"
@@ -21,14 +22,6 @@ constexpr int kZlGr = 2;
 
 void amount(Band& b, std::string_view name, double value, int decimals) { ust_w_str(b, name, kwota(value, decimals)); }
 
-// A spouse's amount: printed only under joint taxation, else the box is empty.
-void spouse_amount(Band& b, std::string_view name, bool joint, double value) {
-    if (joint)
-        amount(b, name, value, kZlGr);
-    else
-        ust_w_str(b, name, "");
-}
-
 }  // namespace
 
 void TF_w37183::QR_37_3BeforePrint(bool& /*PrintReport*/) {
@@ -41,10 +34,8 @@ void TF_w37183::QR_37_3BeforePrint(bool& /*PrintReport*/) {
     amount(b, "QRL_podst_opod", r.podst_opod, kZl);
     amount(b, "QRL_pod", r.pod, kZlGr);
     amount(b, "QRL_dolpod", r.dolpod, kZlGr);
-    amount(b, "QRL_zdr", r.pito.odl[14], kZlGr);
-    spouse_amount(b, "QRL_zdr1", joint, r.pito_m.odl[14]);
-    amount(b, "QRL_pod_o", r.pod_o, kZlGr);
-    spouse_amount(b, "QRL_pod_o1", joint, r.pod_o_m);
+    kwota_pair(b, {"QRL_zdr", "QRL_zdr1"}, joint, r.pito.odl[14], r.pito_m.odl[14]);
+    kwota_pair(b, {"QRL_pod_o", "QRL_pod_o1"}, joint, r.pod_o, r.pod_o_m);
     amount(b, "QRL_pod_po_odl", r.pod_po_odl, kZlGr);
     amount(b, "QRL_pod_d_b", r.pod_d_b, kZlGr);
     amount(b, "QRL_pod_zaokr", r.pod_zaokr, kZl);
@@ -65,10 +56,8 @@ void TF_w37183::QR_37_3BeforePrint(bool& /*PrintReport*/) {
     // taxpayer's, the spouse's (joint taxation only) or the one to refund.
     const bool refund = uz.dz != 0 || (joint && uz.dz_m != 0) || uz.rozn != 0;
     if (refund) {
-        amount(b, "QRL_uz_zus1", uz.zus, kZlGr);
-        spouse_amount(b, "QRL_uz_zus2", joint, uz.zus_m);
-        amount(b, "QRL_uz_dz1", uz.dz, kZlGr);
-        spouse_amount(b, "QRL_uz_dz2", joint, uz.dz_m);
+        kwota_pair(b, {"QRL_uz_zus1", "QRL_uz_zus2"}, joint, uz.zus, uz.zus_m);
+        kwota_pair(b, {"QRL_uz_dz1", "QRL_uz_dz2"}, joint, uz.dz, uz.dz_m);
         amount(b, "QRL_uz_rozn", uz.rozn, kZlGr);
     } else {
         for (const char* n : {"QRL_uz_zus1", "QRL_uz_zus2", "QRL_uz_dz1", "QRL_uz_dz2", "QRL_uz_rozn"})
