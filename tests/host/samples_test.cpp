@@ -59,7 +59,6 @@ public:
     }
 
 private:
-
     template <class T>
     void value(T& v, const std::string& name) {
         if constexpr (is_text<T>::value) {
