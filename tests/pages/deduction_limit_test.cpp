@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace dek::report {
 namespace {
 
@@ -135,8 +137,8 @@ TEST(OgrOdlPodPito, JointSharesSplitTheTaxLeftInHalves) {
         HostData d = couple(1, 500, 300, 0.01);
         store(d.rekdek.pito, {0, 0, 0, 0, 2000, 2000});
         store(d.rekdek.pito_m, {0, 0, 0, 0, 2000, 2000});
-        for (int person : taxpayer_first ? std::initializer_list<int>{1, 2} : std::initializer_list<int>{2, 1})
-            ogr_odl_pod_pito(d, person);
+        const std::array<int, 2> order = taxpayer_first ? std::array{1, 2} : std::array{2, 1};
+        for (int person : order) ogr_odl_pod_pito(d, person);
         expect_part_c(d.rekdek.pito, {0, 0, 0, 0, 500.01, 500.01});
         expect_part_c(d.rekdek.pito_m, {0, 0, 0, 0, 300, 300});
     }
