@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <string>
+
+#include "pages/page_classes.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -132,6 +137,38 @@ TEST(W37181, ReferenceNumberAndCorrection) {
         EXPECT_EQ(p.printed("QRL_zl_dek"), "");
         EXPECT_EQ(p.printed("QRL_kor_dek"), "x");
     }
+}
+
+// Every element prints in the bold value font unless its box calls for
+// another: the country in regular weight, the squares of poz. 6 and 10 in the
+// mark font, the covers in the small strike-out font, the reference number in
+// the value font of default pitch. The tax office is a value like any other.
+TEST(W37181, ElementsPrintInTheFontsOfTheirBoxes) {
+    using report::FontClass;
+    const std::map<std::string, FontClass> other = {
+        {"QRL_kas_nip", FontClass::SmallStrike},
+        {"QRL_kas_pes", FontClass::SmallStrike},
+        {"QRL_kas_nip1", FontClass::SmallStrike},
+        {"QRL_kas_pes1", FontClass::SmallStrike},
+        {"QRL_nrref", FontClass::ValueDefaultPitch},
+        {"QRL_sp_op1", FontClass::Mark},
+        {"QRL_sp_op2", FontClass::Mark},
+        {"QRL_sp_op3", FontClass::Mark},
+        {"QRL_sp_op4", FontClass::Mark},
+        {"QRL_zl_dek", FontClass::Mark},
+        {"QRL_kor_dek", FontClass::Mark},
+        {"QRL_kr", FontClass::Plain},
+        {"QRL_kr1", FontClass::Plain},
+    };
+    const report::Layout& layout = pages::layout_of("W37181");
+    EXPECT_EQ(layout.elements.size(), 43U);  // 42 labels and the memo
+    std::set<std::string> names;
+    for (const auto& e : layout.elements) {
+        names.insert(e.name);
+        const auto it = other.find(e.name);
+        EXPECT_EQ(e.font, it == other.end() ? FontClass::Value : it->second) << e.name;
+    }
+    for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
 }
 
 }  // namespace
