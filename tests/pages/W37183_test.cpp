@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 
+#include "pages/page_classes.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -147,6 +150,52 @@ TEST(W37183, TextsInTwoPartsAreJoinedThenTrimmed) {
         EXPECT_EQ(p.printed("QRL_cel"), c.printed);
         EXPECT_EQ(p.printed("QRL_kontakt"), c.printed);
     }
+}
+
+// How each label of the page looks. An amount is bold, right-aligned, sized
+// to its text and transparent; the labels below differ as their boxes ask.
+// The 1 % purpose and the contact line are values in the bold value font too.
+TEST(W37183, LabelsLookAsTheirBoxesAsk) {
+    using report::Align;
+    using report::FontClass;
+    struct Look {
+        Align align = Align::Right;
+        bool auto_size = true;
+        int width = 0;  // the fixed width, 0 when sized to the text
+        bool opaque = false;
+        FontClass font = FontClass::Value;
+    };
+    const Look opaque_amount{Align::Right, true, 0, true, FontClass::Value};
+    const std::map<std::string, Look> other = {
+        {"QRL_uz_zus1", opaque_amount},
+        {"QRL_uz_zus2", opaque_amount},
+        {"QRL_uz_dz1", opaque_amount},
+        {"QRL_uz_dz2", opaque_amount},
+        {"QRL_uz_rozn", {Align::Right, false, 130, true, FontClass::Value}},
+        {"QRL_uz_zwrot", opaque_amount},
+        {"QRL_krs", {Align::Left, true, 0, true, FontClass::Value}},
+        {"QRL_cel", {Align::Center, false, 471, false, FontClass::Value}},
+        {"QRL_inf_cel", {Align::Center, true, 0, false, FontClass::Mark}},
+        {"QRL_kontakt", {Align::Center, false, 649, false, FontClass::Value}},
+    };
+    const report::Layout& layout = pages::layout_of("W37183");
+    EXPECT_EQ(layout.elements.size(), 24U);
+    std::set<std::string> names;
+    for (const auto& e : layout.elements) {
+        SCOPED_TRACE(e.name);
+        names.insert(e.name);
+        const auto it = other.find(e.name);
+        const Look want = it == other.end() ? Look{} : it->second;
+        EXPECT_EQ(e.alignment, want.align);
+        EXPECT_EQ(e.auto_size, want.auto_size);
+        if (!want.auto_size) {
+            EXPECT_EQ(e.rect.width, want.width);
+        }
+        EXPECT_EQ(e.opaque, want.opaque);
+        EXPECT_TRUE(e.enabled);
+        EXPECT_EQ(e.font, want.font);
+    }
+    for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
 }
 
 }  // namespace
