@@ -97,6 +97,40 @@ TEST(W37181, NotJointLeavesTheSpouseBlank) {
     }
 }
 
+// A method code above 3 marks no square of poz. 6, but when the host counts
+// it as joint taxation the spouse's identifier and block B.2 print all the same.
+TEST(W37181, CodeAboveThreeInTheJointSetPrintsTheSpouseWithoutASquare) {
+    for (int code : {4, 9, 127}) {
+        SCOPED_TRACE(code);
+        HostData d = joint_return();
+        d.rekdek.sp_opod = static_cast<byte>(code);
+        d.wsp_z_malz = CodeSet::of({1, code});
+        FilledPage p("TF_w37181", d);
+        for (int i = 1; i <= 4; ++i) EXPECT_EQ(p.caption("QRL_sp_op" + std::to_string(i)), "") << i;
+        EXPECT_EQ(p.printed("QRL_nip1"), "8 1 0 3 2 7 0 8 7 4 8");
+        EXPECT_TRUE(p.enabled("QRL_kas_nip1"));
+        EXPECT_EQ(p.printed("QRL_nazw1"), "Wąsowicz-Przybyszewska");
+        EXPECT_EQ(p.printed("QRL_dur1"), "27-03-1981");
+    }
+}
+
+// An empty return: every value box prints nothing (the year aside, which is
+// set here), none of the design's sample captions reaches the paper; only the
+// squares that the codes 0 pick carry their mark.
+TEST(W37181, EmptyRecordPrintsNoSampleCaption) {
+    HostData d;
+    d.rekdek.sp_opod = 1;  // joint: the spouse's labels are filled, not just cleared
+    d.rekdek.rok = 2018;
+    FilledPage p("TF_w37181", d);
+    const std::map<std::string, std::string> set = {{"QRL_rok", "2 0 1 8"}, {"QRL_sp_op2", "x"}, {"QRL_zl_dek", "x"}};
+    for (const auto& e : pages::layout_of("W37181").elements) {
+        if (e.name.starts_with("QRL_kas_")) continue;  // covers keep their word and stay off here
+        const auto it = set.find(e.name);
+        EXPECT_EQ(p.caption(e.name), it == set.end() ? "" : it->second) << e.name;
+    }
+    EXPECT_TRUE(p.element("QRL_nrref").lines.empty());
+}
+
 TEST(W37181, TaxpayerByPesel) {
     HostData d = joint_return();
     d.rekdek.ident_pesel = true;
