@@ -205,5 +205,83 @@ TEST(W37181, ElementsPrintInTheFontsOfTheirBoxes) {
     for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
 }
 
+// Alignment, sizing, opacity and initial state of the labels. A label is
+// centred, of fixed size, transparent and enabled unless its box asks for
+// something else; opaque labels blank the form under them, the covers of the
+// form's words start disabled, and the post-office boxes never print.
+TEST(W37181, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    struct Look {
+        Align align = Align::Center;
+        bool auto_size = false;
+        bool opaque = false;
+        bool enabled = true;
+    };
+    const Look cover{Align::Left, true, true, false};
+    const Look mark{Align::Center, true, false, true};
+    const Look opaque{Align::Center, false, true, true};
+    const Look left{Align::Left, false, false, true};
+    const Look sized{Align::Center, true, false, true};
+    const Look sized_opaque{Align::Center, true, true, true};
+    const Look off{Align::Center, false, false, false};
+    const std::map<std::string, Look> other = {
+        {"QRL_nip", left},
+        {"QRL_kas_nip", cover},
+        {"QRL_kas_pes", cover},
+        {"QRL_nip1", left},
+        {"QRL_kas_nip1", cover},
+        {"QRL_kas_pes1", cover},
+        {"QRL_sp_op1", mark},
+        {"QRL_sp_op2", mark},
+        {"QRL_sp_op3", mark},
+        {"QRL_sp_op4", mark},
+        {"QRL_nier", mark},
+        {"QRL_nier1", mark},
+        {"QRL_urz", opaque},
+        {"QRL_zl_dek", mark},
+        {"QRL_kor_dek", mark},
+        {"QRL_nazw", opaque},
+        {"QRL_im", opaque},
+        {"QRL_gmina", left},
+        {"QRL_ul", {Align::Left, true, false, true}},
+        {"QRL_nrd", sized},
+        {"QRL_nrlok", sized},
+        {"QRL_poczta", off},
+        {"QRL_nazw1", opaque},
+        {"QRL_im1", opaque},
+        {"QRL_dur1", opaque},
+        {"QRL_gmina1", opaque},
+        {"QRL_ul1", {Align::Left, true, true, true}},
+        {"QRL_nrd1", sized_opaque},
+        {"QRL_nrlok1", sized_opaque},
+        {"QRL_poczta1", off},
+    };
+    std::set<std::string> names;
+    for (const auto& e : pages::layout_of("W37181").elements) {
+        if (e.kind != report::ElementKind::Label) continue;
+        SCOPED_TRACE(e.name);
+        names.insert(e.name);
+        const auto it = other.find(e.name);
+        const Look want = it == other.end() ? Look{} : it->second;
+        EXPECT_EQ(e.alignment, want.align);
+        EXPECT_EQ(e.auto_size, want.auto_size);
+        EXPECT_EQ(e.opaque, want.opaque);
+        EXPECT_EQ(e.enabled, want.enabled);
+    }
+    EXPECT_EQ(names.size(), 42U);
+    for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
+    // The reference-number memo: left-aligned, wrapping, growing with its
+    // lines, off and empty until the host asks for it.
+    const report::Element* memo = nullptr;
+    for (const auto& e : pages::layout_of("W37181").elements)
+        if (e.name == "QRL_nrref") memo = &e;
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->kind, report::ElementKind::Memo);
+    EXPECT_EQ(memo->alignment, Align::Left);
+    EXPECT_TRUE(memo->word_wrap && memo->auto_stretch);
+    EXPECT_FALSE(memo->enabled);
+    EXPECT_TRUE(memo->lines.empty());
+}
+
 }  // namespace
 }  // namespace dek

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "pages/page_classes.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -153,6 +155,27 @@ TEST(W37182, AnEmptyReturnPrintsZerosNotSamples) {
     }
     for (const char* n : {"QRL_zus", "QRL_zus1", "QRL_po", "QRL_po1", "QRL_ods", "QRL_dpo", "QRL_pdbiez"})
         EXPECT_EQ(p.printed(n), "0,00") << n;
+}
+
+// All 69 labels are amounts: bold, right-aligned, sized to their text,
+// transparent and enabled.
+TEST(W37182, EveryLabelIsARightAlignedAmount) {
+    const report::Layout& layout = pages::layout_of("W37182");
+    EXPECT_EQ(layout.elements.size(), 69U);
+    for (const auto& e : layout.elements) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(e.kind, report::ElementKind::Label);
+        EXPECT_EQ(e.alignment, report::Align::Right);
+        EXPECT_TRUE(e.auto_size);
+        EXPECT_FALSE(e.opaque);
+        EXPECT_TRUE(e.enabled);
+        EXPECT_EQ(e.font, report::FontClass::Value);
+    }
+    for (const char* letter : {"p", "m"})
+        for (const auto& n : table_labels(letter))
+            EXPECT_NE(layout.elements.end(), std::find_if(layout.elements.begin(), layout.elements.end(),
+                                                          [&](const report::Element& e) { return e.name == n; }))
+                << n;
 }
 
 }  // namespace
