@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -90,6 +91,56 @@ TEST(W2k18_1, IndividualTaxationLeavesTheSpouseBlank) {
         for (const char* n : {"QRL_nazw1", "QRL_im1", "QRL_dur1"}) EXPECT_EQ(p.printed(n), "") << n;
         EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz");
     }
+}
+
+// The covers of both boxes carry the bare words "NIP" and "numer PESEL".
+TEST(W2k18_1, IdentifierBoxesByNipOrPesel) {
+    testing::expect_identifier_boxes("TF_w2k18_1", pit2k_return(), "numer PESEL", "numer PESEL");
+}
+
+// Everything on the form's ground except the covers, which start off and
+// print on white; names centred in fixed boxes, the squares' marks centred in
+// the mark font, amounts ending on the right, years from the left. The form
+// has no box for the tax year, and the page no label for it.
+TEST(W2k18_1, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    using report::FontClass;
+    const testing::Look left{Align::Left};
+    const testing::Look cover{Align::Left, true, true, false, FontClass::SmallStrike};
+    const testing::Look name{};
+    const testing::Look square{Align::Center, true, false, true, FontClass::Mark};
+    const testing::Look amount{Align::Right};
+    testing::expect_label_looks(
+        "W2k18_1", {
+                       {"QRL_nip", left},       {"QRL_kas_nip", cover},  {"QRL_kas_pes", cover}, {"QRL_nip1", left},
+                       {"QRL_kas_nip1", cover}, {"QRL_kas_pes1", cover}, {"QRL_nazw", name},     {"QRL_im", name},
+                       {"QRL_dur", name},       {"QRL_nazw1", name},     {"QRL_im1", name},      {"QRL_dur1", name},
+                       {"QRL_bud", square},     {"QRL_wkl", square},     {"QRL_zak", square},    {"QRL_nadb", square},
+                       {"QRL_kw1", amount},     {"QRL_kw2", amount},     {"QRL_rok1", left},     {"QRL_rok2", left},
+                       {"QRL_rok3", left},      {"QRL_kw3", amount},
+                   });
+}
+
+TEST(W2k18_1, TellingRectangles) {
+    testing::expect_placed("W2k18_1", {
+                                          {"QRL_nip", 90, 37, 190, 17},
+                                          {"QRL_nip1", 451, 37, 190, 17},
+                                          {"QRL_kas_nip", 142, 25},
+                                          {"QRL_kas_pes", 170, 25},
+                                          {"QRL_kas_nip1", 502, 25},
+                                          {"QRL_kas_pes1", 530, 25},
+                                          {"QRL_nazw", 96, 282, 230, 17},
+                                          {"QRL_bud", 30, 416},
+                                          {"QRL_wkl", 30, 437},
+                                          {"QRL_zak", 30, 472},
+                                          {"QRL_nadb", 30, 508},
+                                          {"QRL_kw1", 361, 576, 130},
+                                          {"QRL_kw2", 164, 640, 130},
+                                          {"QRL_rok1", 426, 673, 73},
+                                          {"QRL_rok2", 656, 671, 73},
+                                          {"QRL_rok3", 327, 709, 73},
+                                          {"QRL_kw3", 552, 712, 130},
+                                      });
 }
 
 }  // namespace

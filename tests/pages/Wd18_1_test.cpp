@@ -7,6 +7,7 @@ namespace dek {
 namespace {
 
 using testing::FilledPage;
+using testing::Look;
 
 HostData pitd_return() {
     HostData d = testing::joint_couple();
@@ -131,6 +132,77 @@ TEST(Wd18_1, EmptyReturnReplacesEverySampleCaption) {
     for (const char* n : {"QRL_ods", "QRL_ods28", "QRL_ods36", "QRL_odl_doch", "QRL_odl_bez_pokr", "QRL_odl_doch_og",
                           "QRL_odl_doch28", "QRL_odl_doch36"})
         EXPECT_EQ(p.printed(n), "0,00") << n;
+}
+
+// The covers start off and print on white in the small strike-out font, the
+// words "numer PESEL" on covers of fixed width; the names are centred on the
+// form's ground; the amounts blank their boxes and end on the right, those of
+// the request sized to their text; poz. 12 is the one amount in the serif
+// face.
+TEST(Wd18_1, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    using report::FontClass;
+    const Look left{Align::Left};
+    const Look cover{Align::Left, true, true, false, FontClass::SmallStrike};
+    const Look wide_cover{Align::Left, false, true, false, FontClass::SmallStrike};
+    const Look name{};
+    const Look amount{Align::Right, false, true};
+    const Look request{Align::Right, true, true};
+    testing::expect_label_looks("Wd18_1", {
+                                              {"QRL_nip", left},
+                                              {"QRL_kas_nip", cover},
+                                              {"QRL_kas_pes", wide_cover},
+                                              {"QRL_nip1", left},
+                                              {"QRL_kas_nip1", cover},
+                                              {"QRL_kas_pes1", wide_cover},
+                                              {"QRL_rok", left},
+                                              {"QRL_nazw", name},
+                                              {"QRL_im", name},
+                                              {"QRL_dur", name},
+                                              {"QRL_nazw1", name},
+                                              {"QRL_im1", name},
+                                              {"QRL_dur1", name},
+                                              {"QRL_ods", amount},
+                                              {"QRL_ods28", amount},
+                                              {"QRL_ods36", {Align::Right, false, true, true, FontClass::Serif}},
+                                              {"QRL_ods28p", request},
+                                              {"QRL_ods28m", request},
+                                              {"QRL_ods36p", request},
+                                              {"QRL_ods36m", request},
+                                              {"QRL_rodz_odl_doch", left},
+                                              {"QRL_odl_doch", amount},
+                                              {"QRL_odl_bez_pokr", amount},
+                                              {"QRL_odl_doch_og", amount},
+                                              {"QRL_odl_doch28", amount},
+                                              {"QRL_odl_doch36", amount},
+                                          });
+}
+
+// B.1 amounts 130 pixels wide, B.2 and B.3 amounts 143, the request's 58.
+TEST(Wd18_1, TellingRectangles) {
+    testing::expect_placed("Wd18_1", {
+                                         {"QRL_nip", 111, 37, 200, 17},
+                                         {"QRL_nip1", 454, 37},
+                                         {"QRL_kas_nip", 138, 26},
+                                         {"QRL_kas_pes", 162, 26},
+                                         {"QRL_kas_nip1", 514, 26},
+                                         {"QRL_kas_pes1", 539, 26},
+                                         {"QRL_rok", 419, 163},
+                                         {"QRL_nazw", 71, 329},
+                                         {"QRL_ods", 587, 523, 130, 17},
+                                         {"QRL_ods28p", 527, 681, 58},
+                                         {"QRL_ods28m", 667, 681, 58},
+                                         {"QRL_rodz_odl_doch", 237, 786, 322, 17},
+                                         {"QRL_odl_doch", 595, 797, 143, 17},
+                                     });
+    for (const auto& [name, width] :
+         {std::pair{"QRL_ods28", 130}, std::pair{"QRL_ods36", 130}, std::pair{"QRL_ods36p", 58},
+          std::pair{"QRL_ods36m", 58}, std::pair{"QRL_odl_bez_pokr", 143}, std::pair{"QRL_odl_doch_og", 143},
+          std::pair{"QRL_odl_doch28", 143}, std::pair{"QRL_odl_doch36", 143}}) {
+        const report::Element* e = testing::designed_element("Wd18_1", name);
+        ASSERT_NE(e, nullptr) << name;
+        EXPECT_EQ(e->rect.width, width) << name;
+    }
 }
 
 }  // namespace

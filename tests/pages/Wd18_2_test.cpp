@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -91,6 +92,33 @@ TEST(Wd18_2, IndividualTaxationKeepsTheSpouseColumns) {
         EXPECT_EQ(p.printed("QRL_ods28p1"), "10,00");
         EXPECT_EQ(p.printed("QRL_ods36p"), "30,00");
     }
+}
+
+// Every amount blanks its box and ends on the right: those of the requests
+// 58 pixels wide and sized to their text, those of C, C.1 and C.2 143 pixels
+// wide and fixed.
+TEST(Wd18_2, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    const testing::Look request{Align::Right, true, true};
+    const testing::Look amount{Align::Right, false, true};
+    std::vector<testing::LabelLook> labels;
+    for (const char* n : {"QRL_ods28p1", "QRL_ods28m1", "QRL_ods36p1", "QRL_ods36m1", "QRL_ods28p", "QRL_ods28m",
+                          "QRL_ods36p", "QRL_ods36m"})
+        labels.push_back({n, request});
+    for (const char* n : {"QRL_kas", "QRL_bez_pokr", "QRL_odl_pod_og", "QRL_odl_pod28", "QRL_odl_pod36"}) {
+        labels.push_back({n, amount});
+        const report::Element* e = testing::designed_element("Wd18_2", n);
+        ASSERT_NE(e, nullptr) << n;
+        EXPECT_EQ(e->rect.width, 143) << n;
+    }
+    testing::expect_label_looks("Wd18_2", labels);
+    testing::expect_placed("Wd18_2", {
+                                         {"QRL_ods28p1", 533, 99, 58},
+                                         {"QRL_ods28m1", 673, 99, 58},
+                                         {"QRL_kas", 592, 220, 143, 17},
+                                         {"QRL_ods28p", 546, 520, 58},
+                                         {"QRL_ods28m", 686, 520, 58},
+                                     });
 }
 
 }  // namespace

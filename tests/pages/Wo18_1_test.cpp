@@ -12,6 +12,7 @@ namespace dek {
 namespace {
 
 using testing::FilledPage;
+using testing::Look;
 
 // Each amount of section B distinct, so that a box filled from the wrong
 // field shows.
@@ -162,6 +163,73 @@ TEST(Wo18_1, OnlyTheAttachmentNumberKeepsItsDesignCaption) {
         }
         EXPECT_EQ(p.printed("QRL_ilzalo"), "1");
     }
+}
+
+// Section B, row by row: the taxpayer's box, the spouse's, the top of both
+// and the left edge of the spouse's.
+struct RowB {
+    const char *taxpayer, *spouse;
+    int top, spouse_left;
+};
+const RowB kRowsB[] = {
+    {"QRL_odl2013_11", "QRL_odl2013_21", 491, 664}, {"QRL_odl2013_12", "QRL_odl2013_22", 525, 664},
+    {"QRL_odl11", "QRL_odl21", 555, 664},           {"QRL_odl12", "QRL_odl22", 593, 664},
+    {"QRL_odl13", "QRL_odl23", 622, 664},           {"QRL_odl14", "QRL_odl24", 655, 664},
+    {"QRL_odl15", "QRL_odl25", 686, 664},           {"QRL_odl16", "QRL_odl26", 718, 664},
+    {"QRL_odl2013_13", "QRL_odl2013_23", 752, 664}, {"QRL_odl17", "QRL_odl27", 808, 658},
+    {"QRL_odl18", "QRL_odl28", 871, 658},
+};
+
+// The covers start off and print on white in the small strike-out font; the
+// taxpayer's names blank their boxes centred, the spouse's from the left; the
+// amounts keep their right edges on the right edges of the boxes; the kind
+// text of poz. 29 wraps in regular weight.
+TEST(Wo18_1, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    using report::FontClass;
+    const Look left{Align::Left};
+    const Look cover{Align::Left, true, true, false, FontClass::SmallStrike};
+    const Look opaque{Align::Center, false, true};
+    const Look opaque_left{Align::Left, false, true};
+    const Look sized{Align::Center, true};
+    const Look amount{Align::Right, true, true};
+    std::vector<testing::LabelLook> labels = {
+        {"QRL_nip", left},
+        {"QRL_kas_nip", cover},
+        {"QRL_kas_pes", cover},
+        {"QRL_nip1", left},
+        {"QRL_kas_nip1", cover},
+        {"QRL_kas_pes1", {Align::Center, true, true, false, FontClass::SmallStrike}},
+        {"QRL_rok", left},
+        {"QRL_ilzalo", sized},
+        {"QRL_nazw", opaque},
+        {"QRL_im", opaque},
+        {"QRL_dur", sized},
+        {"QRL_nazw1", opaque_left},
+        {"QRL_im1", opaque_left},
+        {"QRL_dur1", sized},
+        {"QRL_in_odlp", {Align::Left, false, true, true, FontClass::Plain, true}},
+    };
+    for (const auto& row : kRowsB) {
+        labels.push_back({row.taxpayer, amount});
+        labels.push_back({row.spouse, amount});
+    }
+    testing::expect_label_looks("Wo18_1", labels);
+}
+
+// The taxpayer's amounts end at 590, the spouse's at 722 (poz. 31 and 33 at
+// 716), on the rows of their boxes.
+TEST(Wo18_1, TellingRectangles) {
+    std::vector<testing::Placed> rects = {
+        {"QRL_nip", 102, 40, 200, 17},    {"QRL_nip1", 467, 40, 200, 17}, {"QRL_kas_nip", 138, 28, -1, 14},
+        {"QRL_kas_pes", 162, 28, -1, 14}, {"QRL_kas_nip1", 514, 28},      {"QRL_kas_pes1", 527, 28},
+        {"QRL_rok", 351, 148, 59, 17},    {"QRL_ilzalo", 725, 145},       {"QRL_in_odlp", 181, 792, 283, 41},
+    };
+    for (const auto& row : kRowsB) {
+        rects.push_back({row.taxpayer, 532, row.top, 58});
+        rects.push_back({row.spouse, row.spouse_left, row.top, 58});
+    }
+    testing::expect_placed("Wo18_1", rects);
 }
 
 }  // namespace

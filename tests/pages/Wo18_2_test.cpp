@@ -12,6 +12,7 @@ namespace dek {
 namespace {
 
 using testing::FilledPage;
+using testing::Look;
 
 // A joint return whose tax leaves room for every deduction: the taxpayer's
 // share is 2.988,36 + 15.521,53 / 2, the spouse's 1.112,04 + the other half.
@@ -195,6 +196,69 @@ TEST(Wo18_2, DeductionsBeyondTheTaxAreCutAndAReprintIsTheSame) {
             EXPECT_EQ(d.rekdek, after_first);
         }
     }
+}
+
+// Section C row by row and the amounts of each donee: the taxpayer's box, the
+// spouse's and the top of both (D.2 and D.3 lie 155 and 307 pixels below
+// D.1).
+struct AmountRow {
+    const char *taxpayer, *spouse;
+    int top;
+};
+const AmountRow kRowsC[] = {
+    {"QRL_odl11", "QRL_odl21", 217}, {"QRL_odl12", "QRL_odl22", 249}, {"QRL_odl13", "QRL_odl23", 278},
+    {"QRL_odl14", "QRL_odl24", 314}, {"QRL_odl15", "QRL_odl25", 370}, {"QRL_odl16", "QRL_odl26", 430},
+};
+const AmountRow kDonations[] = {
+    {"QRL_dar11", "QRL_dar12", 634},
+    {"QRL_dar21", "QRL_dar22", 789},
+    {"QRL_dar31", "QRL_dar32", 941},
+};
+
+// Every label blanks its box; the amounts keep their right edges on the right
+// edges of the boxes, the number of children is centred, the kind text wraps
+// in regular weight, the donees' names are bold and their countries regular.
+TEST(Wo18_2, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    using report::FontClass;
+    const Look amount{Align::Right, true, true};
+    const Look name{Align::Left, false, true};
+    const Look country{Align::Left, false, true, true, FontClass::Plain};
+    std::vector<testing::LabelLook> labels = {
+        {"QRL_ildz", {Align::Center, true, true}},
+        {"QRL_in_odlp", {Align::Left, false, true, true, FontClass::Plain, true}},
+        {"QRL_nazpel", name},
+        {"QRL_kr", country},
+        {"QRL_nazpel1", name},
+        {"QRL_kr1", country},
+        {"QRL_nazpel2", name},
+        {"QRL_kr2", country},
+    };
+    for (const auto& row : kRowsC) {
+        labels.push_back({row.taxpayer, amount});
+        labels.push_back({row.spouse, amount});
+    }
+    for (const auto& row : kDonations) {
+        labels.push_back({row.taxpayer, amount});
+        labels.push_back({row.spouse, amount});
+    }
+    testing::expect_label_looks("Wo18_2", labels);
+}
+
+TEST(Wo18_2, TellingRectangles) {
+    std::vector<testing::Placed> rects = {
+        {"QRL_ildz", 414, 278},       {"QRL_in_odlp", 183, 350, 281, 46}, {"QRL_nazpel", 114, 546, 599, 17},
+        {"QRL_kr", 81, 578, 199, 17}, {"QRL_nazpel1", 114, 699, 599, 17}, {"QRL_nazpel2", 114, 853, 599, 17},
+    };
+    for (const auto& row : kRowsC) {
+        rects.push_back({row.taxpayer, 530, row.top, 58});
+        rects.push_back({row.spouse, 672, row.top, 58});
+    }
+    for (const auto& row : kDonations) {
+        rects.push_back({row.taxpayer, 518, row.top});
+        rects.push_back({row.spouse, 651, row.top});
+    }
+    testing::expect_placed("Wo18_2", rects);
 }
 
 }  // namespace

@@ -4,8 +4,11 @@
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "report/children.h"
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -157,6 +160,56 @@ TEST(Wo18_3_4, DesignCaptionsNeverReachThePaper) {
         for (const auto& e : p.page().layout().elements) EXPECT_FALSE(e.caption.empty()) << e.name;
         EXPECT_EQ(printed_labels(p), Printed{});
     }
+}
+
+// The eight labels of each child block: the PESEL from the left on the form's
+// ground, the first name centred and the surname from the left on white, the
+// date from the left (on white only in E.5, the last block of page 4), the
+// months and reliefs keeping their right edges on the boxes' right edges.
+TEST(Wo18_3_4, LabelsAreLaidOutAsTheirBoxesAsk) {
+    using report::Align;
+    const testing::Look number{Align::Right, true, true};
+    for (const auto& [unit, first, last] : {std::tuple{"Wo18_3", 1, 3}, std::tuple{"Wo18_4", 4, 5}}) {
+        SCOPED_TRACE(unit);
+        std::vector<testing::LabelLook> labels;
+        for (int k = first; k <= last; ++k) {
+            const std::string n = std::to_string(k);
+            labels.push_back({"QRL_pes_d" + n, {Align::Left, true, false}});
+            labels.push_back({"QRL_im_d" + n, {Align::Center, false, true}});
+            labels.push_back({"QRL_nazw_d" + n, {Align::Left, false, true}});
+            labels.push_back({"QRL_dur_d" + n, {Align::Left, false, k == 5}});
+            for (const char* stem : {"QRL_mc", "QRL_ud"})
+                for (const char* column : {"1", "2"}) labels.push_back({stem + n + column, number});
+            // The fixed text boxes of every block are as wide as the first one's.
+            for (const auto& [stem, width] :
+                 {std::pair{"QRL_im_d", 225}, std::pair{"QRL_nazw_d", 281}, std::pair{"QRL_dur_d", 127}}) {
+                const report::Element* e = testing::designed_element(unit, stem + n);
+                ASSERT_NE(e, nullptr) << stem << n;
+                EXPECT_EQ(e->rect.width, width) << stem << n;
+            }
+        }
+        testing::expect_label_looks(unit, labels);
+    }
+}
+
+TEST(Wo18_3_4, TellingRectangles) {
+    testing::expect_placed("Wo18_3", {
+                                         {"QRL_pes_d1", 165, 412},
+                                         {"QRL_im_d1", 490, 416},
+                                         {"QRL_nazw_d1", 118, 448},
+                                         {"QRL_dur_d1", 510, 446},
+                                         {"QRL_mc11", 487, 500},
+                                         {"QRL_mc12", 659, 500},
+                                         {"QRL_ud11", 500, 532},
+                                         {"QRL_ud12", 673, 532},
+                                     });
+    testing::expect_placed("Wo18_4", {
+                                         {"QRL_pes_d4", 166, 64},
+                                         {"QRL_mc41", 487, 152},
+                                         {"QRL_mc42", 659, 152},
+                                         {"QRL_ud41", 500, 182},
+                                         {"QRL_ud42", 673, 182},
+                                     });
 }
 
 TEST(ClearLabels, EmptiesEveryLabelAndKeepsMemoLines) {
