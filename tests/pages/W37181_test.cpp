@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -205,20 +206,16 @@ TEST(W37181, ElementsPrintInTheFontsOfTheirBoxes) {
     for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
 }
 
-// Alignment, sizing, opacity and initial state of the labels. A label is
-// centred, of fixed size, transparent and enabled unless its box asks for
-// something else; opaque labels blank the form under them, the covers of the
+// Alignment, sizing, opacity, initial state and font of the labels. A label
+// is centred, of fixed size, transparent, enabled and bold unless its box asks
+// for something else; opaque labels blank the form under them, the covers of the
 // form's words start disabled, and the post-office boxes never print.
 TEST(W37181, LabelsAreLaidOutAsTheirBoxesAsk) {
     using report::Align;
-    struct Look {
-        Align align = Align::Center;
-        bool auto_size = false;
-        bool opaque = false;
-        bool enabled = true;
-    };
-    const Look cover{Align::Left, true, true, false};
-    const Look mark{Align::Center, true, false, true};
+    using report::FontClass;
+    using testing::Look;
+    const Look cover{Align::Left, true, true, false, FontClass::SmallStrike};
+    const Look mark{Align::Center, true, false, true, FontClass::Mark};
     const Look opaque{Align::Center, false, true, true};
     const Look left{Align::Left, false, false, true};
     const Look sized{Align::Center, true, false, true};
@@ -235,8 +232,8 @@ TEST(W37181, LabelsAreLaidOutAsTheirBoxesAsk) {
         {"QRL_sp_op2", mark},
         {"QRL_sp_op3", mark},
         {"QRL_sp_op4", mark},
-        {"QRL_nier", mark},
-        {"QRL_nier1", mark},
+        {"QRL_nier", sized},
+        {"QRL_nier1", sized},
         {"QRL_urz", opaque},
         {"QRL_zl_dek", mark},
         {"QRL_kor_dek", mark},
@@ -255,26 +252,17 @@ TEST(W37181, LabelsAreLaidOutAsTheirBoxesAsk) {
         {"QRL_nrd1", sized_opaque},
         {"QRL_nrlok1", sized_opaque},
         {"QRL_poczta1", off},
+        {"QRL_kr", {.font = FontClass::Plain}},
+        {"QRL_kr1", {.font = FontClass::Plain}},
     };
+    testing::expect_label_looks("W37181", Look{}, other);
     std::set<std::string> names;
-    for (const auto& e : pages::layout_of("W37181").elements) {
-        if (e.kind != report::ElementKind::Label) continue;
-        SCOPED_TRACE(e.name);
-        names.insert(e.name);
-        const auto it = other.find(e.name);
-        const Look want = it == other.end() ? Look{} : it->second;
-        EXPECT_EQ(e.alignment, want.align);
-        EXPECT_EQ(e.auto_size, want.auto_size);
-        EXPECT_EQ(e.opaque, want.opaque);
-        EXPECT_EQ(e.enabled, want.enabled);
-    }
+    for (const auto& e : pages::layout_of("W37181").elements)
+        if (e.kind == report::ElementKind::Label) names.insert(e.name);
     EXPECT_EQ(names.size(), 42U);
-    for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
     // The reference-number memo: left-aligned, wrapping, growing with its
     // lines, off and empty until the host asks for it.
-    const report::Element* memo = nullptr;
-    for (const auto& e : pages::layout_of("W37181").elements)
-        if (e.name == "QRL_nrref") memo = &e;
+    const report::Element* memo = testing::designed_element("W37181", "QRL_nrref");
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->kind, report::ElementKind::Memo);
     EXPECT_EQ(memo->alignment, Align::Left);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -158,44 +159,23 @@ TEST(W37183, TextsInTwoPartsAreJoinedThenTrimmed) {
 TEST(W37183, LabelsLookAsTheirBoxesAsk) {
     using report::Align;
     using report::FontClass;
-    struct Look {
-        Align align = Align::Right;
-        bool auto_size = true;
-        int width = 0;  // the fixed width, 0 when sized to the text
-        bool opaque = false;
-        FontClass font = FontClass::Value;
-    };
-    const Look opaque_amount{Align::Right, true, 0, true, FontClass::Value};
+    using testing::Look;
+    const Look amount{Align::Right, true};
+    const Look opaque_amount{Align::Right, true, true};
     const std::map<std::string, Look> other = {
         {"QRL_uz_zus1", opaque_amount},
         {"QRL_uz_zus2", opaque_amount},
         {"QRL_uz_dz1", opaque_amount},
         {"QRL_uz_dz2", opaque_amount},
-        {"QRL_uz_rozn", {Align::Right, false, 130, true, FontClass::Value}},
+        {"QRL_uz_rozn", {.align = Align::Right, .opaque = true, .width = 130}},
         {"QRL_uz_zwrot", opaque_amount},
-        {"QRL_krs", {Align::Left, true, 0, true, FontClass::Value}},
-        {"QRL_cel", {Align::Center, false, 471, false, FontClass::Value}},
-        {"QRL_inf_cel", {Align::Center, true, 0, false, FontClass::Mark}},
-        {"QRL_kontakt", {Align::Center, false, 649, false, FontClass::Value}},
+        {"QRL_krs", {Align::Left, true, true}},
+        {"QRL_cel", {.width = 471}},
+        {"QRL_inf_cel", {.auto_size = true, .font = FontClass::Mark}},
+        {"QRL_kontakt", {.width = 649}},
     };
-    const report::Layout& layout = pages::layout_of("W37183");
-    EXPECT_EQ(layout.elements.size(), 24U);
-    std::set<std::string> names;
-    for (const auto& e : layout.elements) {
-        SCOPED_TRACE(e.name);
-        names.insert(e.name);
-        const auto it = other.find(e.name);
-        const Look want = it == other.end() ? Look{} : it->second;
-        EXPECT_EQ(e.alignment, want.align);
-        EXPECT_EQ(e.auto_size, want.auto_size);
-        if (!want.auto_size) {
-            EXPECT_EQ(e.rect.width, want.width);
-        }
-        EXPECT_EQ(e.opaque, want.opaque);
-        EXPECT_TRUE(e.enabled);
-        EXPECT_EQ(e.font, want.font);
-    }
-    for (const auto& entry : other) EXPECT_TRUE(names.contains(entry.first)) << entry.first << " missing";
+    EXPECT_EQ(pages::layout_of("W37183").elements.size(), 24U);
+    testing::expect_label_looks("W37183", amount, other);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek {
@@ -123,45 +124,25 @@ TEST(W37184, AttorneyOnlyWhenThereIsOne) {
 TEST(W37184, LabelsAreLaidOutAsTheirBoxesAsk) {
     using report::Align;
     using report::FontClass;
-    struct Look {
-        Align align;
-        bool auto_size;
-        int width;  // the fixed width, 0 when sized to the text
-        FontClass font;
-    };
-    const Look count{Align::Center, true, 0, FontClass::Value};
-    const Look mark{Align::Center, true, 0, FontClass::Mark};
-    const std::map<std::string, Look> looks = {
-        {"QRL_zal1", count},
-        {"QRL_zal2", count},
-        {"QRL_zal3", count},
-        {"QRL_zal4", count},
-        {"QRL_d_p", mark},
-        {"QRL_d_m", mark},
-        {"QRL_d28", mark},
-        {"QRL_d36", mark},
-        {"QRL_d37", mark},
-        {"QRL_d_us", {Align::Left, false, 657, FontClass::Plain}},
-        {"QRL_kdr_p", mark},
-        {"QRL_kdr_m", mark},
-        {"QRL_peln", {Align::Left, false, 281, FontClass::Value}},
-    };
-    const report::Layout& layout = pages::layout_of("W37184");
-    ASSERT_EQ(layout.elements.size(), looks.size());
-    for (const auto& e : layout.elements) {
-        SCOPED_TRACE(e.name);
-        const auto it = looks.find(e.name);
-        ASSERT_NE(it, looks.end());
-        const Look& want = it->second;
-        EXPECT_EQ(e.alignment, want.align);
-        EXPECT_EQ(e.auto_size, want.auto_size);
-        if (!want.auto_size) {
-            EXPECT_EQ(e.rect.width, want.width);
-        }
-        EXPECT_EQ(e.font, want.font);
-        EXPECT_FALSE(e.opaque);
-        EXPECT_TRUE(e.enabled);
-    }
+    using testing::Look;
+    const Look count{Align::Center, true};
+    const Look mark{.auto_size = true, .font = FontClass::Mark};
+    testing::expect_label_looks("W37184",
+                                {
+                                    {"QRL_zal1", count},
+                                    {"QRL_zal2", count},
+                                    {"QRL_zal3", count},
+                                    {"QRL_zal4", count},
+                                    {"QRL_d_p", mark},
+                                    {"QRL_d_m", mark},
+                                    {"QRL_d28", mark},
+                                    {"QRL_d36", mark},
+                                    {"QRL_d37", mark},
+                                    {"QRL_d_us", {.align = Align::Left, .font = FontClass::Plain, .width = 657}},
+                                    {"QRL_kdr_p", mark},
+                                    {"QRL_kdr_m", mark},
+                                    {"QRL_peln", {.align = Align::Left, .width = 281}},
+                                });
 }
 
 }  // namespace

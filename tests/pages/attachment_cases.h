@@ -1,17 +1,14 @@
 // Cases shared by the attachment page tests: the identifier boxes of the
-// heading, the kind texts stored in three lines, and how the labels of a page
-// lie over their boxes.
+// heading and the kind texts stored in three lines.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <initializer_list>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "pages/page_classes.h"
+#include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
 
 namespace dek::testing {
@@ -62,82 +59,6 @@ inline void expect_kind_lines(const char* page_class, const HostData& base, cons
         store(d, c);
         FilledPage p(page_class, d);
         EXPECT_EQ(p.printed(label), c.printed);
-    }
-}
-
-// How a label lies over its box: alignment, width following the caption,
-// white ground, printed from the start, font class, and wrapping lines that
-// grow downwards.
-struct Look {
-    report::Align align = report::Align::Center;
-    bool auto_size = false;
-    bool opaque = false;
-    bool enabled = true;
-    report::FontClass font = report::FontClass::Value;
-    bool wraps = false;
-};
-
-// The element of that name in the unit's layout, or nullptr.
-inline const report::Element* designed_element(const char* unit, const std::string& name) {
-    for (const auto& e : pages::layout_of(unit).elements)
-        if (e.name == name) return &e;
-    return nullptr;
-}
-
-struct LabelLook {
-    std::string name;
-    Look look;
-};
-
-// The unit's elements are exactly these labels, each laid out as its look
-// says.
-inline void expect_label_looks(const char* unit, const std::vector<LabelLook>& labels) {
-    const report::Layout& layout = pages::layout_of(unit);
-    std::set<std::string> designed;
-    for (const auto& e : layout.elements) designed.insert(e.name);
-    std::set<std::string> wanted;
-    for (const auto& l : labels) {
-        SCOPED_TRACE(l.name);
-        EXPECT_TRUE(wanted.insert(l.name).second) << "listed twice";
-        const report::Element* e = designed_element(unit, l.name);
-        if (e == nullptr) {
-            ADD_FAILURE() << "missing from " << unit;
-            continue;
-        }
-        EXPECT_EQ(e->kind, report::ElementKind::Label);
-        EXPECT_EQ(e->alignment, l.look.align);
-        EXPECT_EQ(e->auto_size, l.look.auto_size);
-        EXPECT_EQ(e->opaque, l.look.opaque);
-        EXPECT_EQ(e->enabled, l.look.enabled);
-        EXPECT_EQ(e->font, l.look.font);
-        EXPECT_EQ(e->word_wrap, l.look.wraps);
-        EXPECT_EQ(e->auto_stretch, l.look.wraps);
-    }
-    EXPECT_EQ(designed, wanted);
-}
-
-// A rectangle the page must keep; -1 leaves that measure to the form's box.
-struct Placed {
-    std::string name;
-    int left, top, width = -1, height = -1;
-};
-
-inline void expect_placed(const char* unit, const std::vector<Placed>& rects) {
-    for (const auto& want : rects) {
-        SCOPED_TRACE(want.name);
-        const report::Element* e = designed_element(unit, want.name);
-        if (e == nullptr) {
-            ADD_FAILURE() << "missing from " << unit;
-            continue;
-        }
-        EXPECT_EQ(e->rect.left, want.left);
-        EXPECT_EQ(e->rect.top, want.top);
-        if (want.width >= 0) {
-            EXPECT_EQ(e->rect.width, want.width);
-        }
-        if (want.height >= 0) {
-            EXPECT_EQ(e->rect.height, want.height);
-        }
     }
 }
 
