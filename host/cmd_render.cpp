@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -102,9 +103,28 @@ int cmd_render(const Args& args) {
     try {
         report::LivePage live(*cls, ret.data);
         report::PageReport& page = live.page();
+        const report::Layout& layout = page.layout();
+        // The page reads its records at the places its variant fields name, so it
+        // is filled only for values a print job gives it.
+        for (const auto& var : variants) {
+            const bool declared = std::find(layout.variant_fields.begin(), layout.variant_fields.end(), var.field) !=
+                                  layout.variant_fields.end();
+            if (!declared) {
+                if (var.given) return fail(page_class + " has no variant field " + var.field);
+                continue;
+            }
+            if (!var.given) return fail(page_class + " needs " + var.option + " (its variant field " + var.field + ")");
+            const auto allowed = layout.variant_values.find(var.field);
+            if (allowed != layout.variant_values.end() &&
+                std::find(allowed->second.begin(), allowed->second.end(), var.value) == allowed->second.end()) {
+                std::string list;
+                for (int v : allowed->second) list += (list.empty() ? "" : " or ") + std::to_string(v);
+                return fail(std::string(var.option) + " " + std::to_string(var.value) + ": " + page_class +
+                            " prints its variant field " + var.field + " only as " + list);
+            }
+        }
         for (const auto& var : variants) {
             if (!var.given) continue;
-            if (!page.has_variant(var.field)) return fail(page_class + " has no variant field " + var.field);
             if (std::string(var.field) == "nrp") page.nrp = var.value;
             if (std::string(var.field) == "nr") page.nr = var.value;
             if (std::string(var.field) == "ilb") page.ilb = var.value;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <set>
 
 namespace dek::report {
@@ -107,9 +108,26 @@ Layout parse_layout(std::string_view text, const std::string& file) {
             have_image = true;
         } else if (kw == "variants") {
             for (const Token& t : r.rest()) {
-                if (t.text != "nrp" && t.text != "nr" && t.text != "ilb" && t.text != "nrsp")
-                    r.fail("unknown variant field " + t.text);
-                layout.variant_fields.push_back(t.text);
+                // "nrp" or "nrp=1,2": the field, and the values a job gives it.
+                const auto eq = t.text.find('=');
+                const std::string field = t.text.substr(0, eq);
+                if (t.quoted || (field != "nrp" && field != "nr" && field != "ilb" && field != "nrsp"))
+                    r.fail("unknown variant field " + field);
+                layout.variant_fields.push_back(field);
+                if (eq == std::string::npos) continue;
+                std::vector<int>& values = layout.variant_values[field];
+                std::string_view list = std::string_view(t.text).substr(eq + 1);
+                while (true) {
+                    const auto comma = list.find(',');
+                    const std::string item(list.substr(0, comma));
+                    int v = 0;
+                    const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), v);
+                    if (item.empty() || ec != std::errc() || end != item.data() + item.size())
+                        r.fail("bad value '" + item + "' of variant field " + field);
+                    values.push_back(v);
+                    if (comma == std::string_view::npos) break;
+                    list.remove_prefix(comma + 1);
+                }
             }
         } else if (kw == "defaults") {
             defaults = Element{};

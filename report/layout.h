@@ -6,7 +6,8 @@
 //   margins 3 3 2 2          top bottom left right, mm
 //   band 8 11 779 1100       band rectangle (design pixels at 96 dpi)
 //   image 1 1 777 1090       background rectangle, relative to the band
-//   variants nrp nr          variant fields the class has
+//   variants nrp nr          variant fields the class has; "nrp=1,2" also lists
+//                            the only values a print job gives the field
 //   defaults right auto      flags for the element lines that follow
 //   label QRL_nip 124 38 200 17 @poz1 left "526-025-02-74"
 //   memo QRL_nrref 448 38 218 50 @poz3 wrap grow off font=valuevar

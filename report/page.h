@@ -6,6 +6,7 @@
 // lives in platform/.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,6 +109,9 @@ struct Layout {
     Rect band;
     Rect image;
     std::vector<std::string> variant_fields;  // which of nrp, nr, ilb, nrsp the class has
+    // The values a print job gives each variant field ("variants nrp=1,2");
+    // a field without a list takes any value.
+    std::map<std::string, std::vector<int>, std::less<>> variant_values;
     std::vector<Element> elements;
 };
 

@@ -11,6 +11,7 @@
 #include <typeinfo>
 
 #include "host/return_file.h"
+#include "records/pitb.h"
 
 namespace dek::host {
 namespace {
@@ -121,16 +122,6 @@ bool pitd_filled(const dane_zal& z) {
 }
 bool pit2k_filled(const dane_zal& z) { return z.kw1_2k != 0 || z.kw3_2k != 0 || z.rok1_2k != 0 || z.rok3_2k != 0; }
 
-// PIT/B attachments of one person: two when more than two activities or more
-// than three partnerships are present.
-int pitb_count(const dane_pitb& b) {
-    int activities = 0, partnerships = 0;
-    for (const auto& a : b.dzgosp) activities += !a.dzial.empty() || !a.reg.empty();
-    for (const auto& sp : b.spolki) partnerships += !sp.nazsp.empty() || !sp.regsp.empty() || !sp.nipsp.empty();
-    if (activities == 0 && partnerships == 0) return 0;
-    return activities > 2 || partnerships > 3 ? 2 : 1;
-}
-
 TEST(Samples, AttachmentCountsMatchTheData) {
     for (const auto& s : samples()) {
         SCOPED_TRACE(std::string(s.name));
@@ -152,7 +143,7 @@ TEST(Samples, AttachmentCountsMatchTheData) {
         const int persons = r.form != Form::pit36l && sp_opod_wspolnie(h) ? 2 : 1;
         int pitb = 0, pitm = 0, pitz = 0, pitzg = 0, pitbr = 0, pitds = 0;
         for (int k = 1; k <= persons; ++k) {
-            pitb += pitb_count(d.pitb[k]);
+            pitb += pitb_sets(d.pitb[k]);
             pitm += d.dochody[k].pm != 0 || d.dochody[k].zm != 0;
             pitz += r.form == Form::pit36l ? d.inf_dod[2] == 4 : d.inf_dod[k] == 3 || d.inf_dod[k] == 4;
             pitzg += filled(d.pitzg[k]);

@@ -16,7 +16,7 @@ report QR_x
 margins 3 3 1 1
 band 4 11 786 1100
 image 1 1 781 1090
-variants nrp nr
+variants nrp=1,2 nr
 label A 1 2 3 4 @poz1 "numer PESEL  "
 defaults right auto
 label B 5 6 7 8 @poz2 opaque off font=strike6 "say \"x\""
@@ -28,6 +28,8 @@ memo M 9 10 11 12 wrap grow font=valuevar
     EXPECT_DOUBLE_EQ(l.settings.margin_left_mm, 1.0);
     EXPECT_EQ(l.band, (Rect{4, 11, 786, 1100}));
     EXPECT_EQ(l.variant_fields, (std::vector<std::string>{"nrp", "nr"}));
+    EXPECT_EQ(l.variant_values.at("nrp"), (std::vector<int>{1, 2}));
+    EXPECT_FALSE(l.variant_values.contains("nr"));  // any value
     ASSERT_EQ(l.elements.size(), 3U);
     const Element& a = l.elements[0];
     EXPECT_EQ(a.caption, "numer PESEL  ");  // trailing blanks kept
@@ -60,6 +62,8 @@ TEST(LayoutFormat, ErrorsNameFileAndLine) {
         {"label A 1 2 3 4\nlabel a 1 2 3 4", "t.layout:8: element a declared twice"},
         {"frobnicate", "t.layout:7: unknown statement frobnicate"},
         {"variants nrx", "t.layout:7: unknown variant field nrx"},
+        {"variants nrp=1,x", "t.layout:7: bad value 'x' of variant field nrp"},
+        {"variants nrp=", "t.layout:7: bad value '' of variant field nrp"},
         {"label A 1 2 3 4 font=comic", "t.layout:7: unknown flag font=comic"},
     };
     for (const auto& c : cases) {
