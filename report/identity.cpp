@@ -51,4 +51,11 @@ void fill_nrref(Band& band, const HostData& data) {
     memo->lines.push_back(number.substr(at));
 }
 
+void fill_nrref_one_line(Band& band, const HostData& data) {
+    Element* memo = band.find("QRL_nrref");
+    if (memo == nullptr) return;
+    memo->enabled = data.dr_dek_ref;
+    if (data.dr_dek_ref) memo->lines.push_back(data.nr_dek_refer);
+}
+
 }  // namespace dek::report

@@ -33,4 +33,8 @@ void fill_identifiers(Band& band, const HostData& data);
 // the end (the second empty for a number of 16 characters or fewer).
 void fill_nrref(Band& band, const HostData& data);
 
+// The same memo on pages whose box holds the number on one line (PIT-36L and
+// PIT-28 page 1): the whole number as its only line, never split.
+void fill_nrref_one_line(Band& band, const HostData& data);
+
 }  // namespace dek::report

@@ -56,6 +56,23 @@ TEST(Identifiers, NipPeselAndSpacing) {
     EXPECT_EQ(pesel_caption("78091412345"), "7 8 0 9 1 4 1 2 3 4 5");
 }
 
+TEST(Identifiers, ReferenceNumberOnOneLineWhenAsked) {
+    Band band;
+    Element memo;
+    memo.name = "QRL_nrref";
+    memo.kind = ElementKind::Memo;
+    band.elements.push_back(memo);
+    HostData d;
+    d.nr_dek_refer = "a1b2c3d4e5f6a7b8c9d0e1f2a3b4c5";  // 30 characters
+    fill_nrref_one_line(band, d);
+    EXPECT_FALSE(band.find("QRL_nrref")->enabled);
+    EXPECT_TRUE(band.find("QRL_nrref")->lines.empty());
+    d.dr_dek_ref = true;
+    fill_nrref_one_line(band, d);
+    EXPECT_TRUE(band.find("QRL_nrref")->enabled);
+    EXPECT_EQ(band.find("QRL_nrref")->lines, std::vector<std::string>{d.nr_dek_refer});
+}
+
 TEST(DataToStr, DayMonthYear) {
     EXPECT_EQ(DataToStr(dt1{1978, 9, 14}, 0), "14-09-1978");
     EXPECT_EQ(DataToStr(dt1{2048, 1, 2}, 0), "02-01-2048");
