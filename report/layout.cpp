@@ -48,7 +48,20 @@ bool apply_flag(Element& e, std::string_view w) {
         e.enabled = false;
     else if (w == "on")
         e.enabled = true;
-    else if (w.starts_with("font=")) {
+    else if (w.starts_with("max=") || w.starts_with("amount=")) {
+        const auto eq = w.find('=');
+        const std::string_view digits = w.substr(eq + 1);
+        int v = -1;
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+        if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || v < 0) return false;
+        if (w.starts_with("max=")) {
+            if (v == 0) return false;
+            e.max_chars = v;
+        } else {
+            if (v > 2) return false;
+            e.amount_decimals = v;
+        }
+    } else if (w.starts_with("font=")) {
         auto name = w.substr(5);
         auto it = std::find_if(std::begin(kFonts), std::end(kFonts), [&](const FontName& f) { return f.name == name; });
         if (it == std::end(kFonts)) return false;

@@ -15,8 +15,10 @@
 // Element flags: left | center | right, auto (sized to text) | fixed,
 // grow (height follows lines), wrap | nowrap, opaque | transparent,
 // off (initially disabled) | on, font=value|valuevar|mark|table|plain|strike6|
-// sum|strike12|serif. `@id` names the form field or square the element lies
-// in; the quoted text is the design caption, blanks kept.
+// sum|strike12|serif; max=N (the fill gives it a text of at most N
+// characters), amount=D (the fill gives it an amount with D decimals, 0 to
+// 2). `@id` names the form field or square the element lies in; the quoted
+// text is the design caption, blanks kept.
 #pragma once
 
 #include <string>

@@ -67,6 +67,12 @@ struct Element {
     // Id of the form field or square the element belongs to; the element must
     // lie inside it.
     std::string field;
+    // The largest value the fill can give the element, for the checks that
+    // every value fits its box: a text of at most `max_chars` characters
+    // (joined parts and their blanks counted), or an amount with
+    // `amount_decimals` decimals (-1: the element takes no amount).
+    int max_chars = 0;
+    int amount_decimals = -1;
 };
 
 // Report settings: A4 portrait, margins in millimetres.

@@ -20,7 +20,8 @@ variants nrp=1,2 nr
 label A 1 2 3 4 @poz1 "numer PESEL  "
 defaults right auto
 label B 5 6 7 8 @poz2 opaque off font=strike6 "say \"x\""
-memo M 9 10 11 12 wrap grow font=valuevar
+memo M 9 10 11 12 wrap grow font=valuevar max=40
+label C 1 2 3 4 amount=2
 )";
     Layout l = parse_layout(text, "x.layout");
     EXPECT_EQ(l.class_name, "TF_wx");
@@ -30,7 +31,7 @@ memo M 9 10 11 12 wrap grow font=valuevar
     EXPECT_EQ(l.variant_fields, (std::vector<std::string>{"nrp", "nr"}));
     EXPECT_EQ(l.variant_values.at("nrp"), (std::vector<int>{1, 2}));
     EXPECT_FALSE(l.variant_values.contains("nr"));  // any value
-    ASSERT_EQ(l.elements.size(), 3U);
+    ASSERT_EQ(l.elements.size(), 4U);
     const Element& a = l.elements[0];
     EXPECT_EQ(a.caption, "numer PESEL  ");  // trailing blanks kept
     EXPECT_EQ(a.alignment, Align::Center);
@@ -46,6 +47,10 @@ memo M 9 10 11 12 wrap grow font=valuevar
     EXPECT_EQ(m.kind, ElementKind::Memo);
     EXPECT_EQ(m.alignment, Align::Left);
     EXPECT_TRUE(m.word_wrap && m.auto_stretch);
+    EXPECT_EQ(m.max_chars, 40);
+    EXPECT_EQ(m.amount_decimals, -1);
+    EXPECT_EQ(l.elements[3].amount_decimals, 2);
+    EXPECT_EQ(l.elements[3].max_chars, 0);
 }
 
 TEST(LayoutFormat, ErrorsNameFileAndLine) {
@@ -65,6 +70,8 @@ TEST(LayoutFormat, ErrorsNameFileAndLine) {
         {"variants nrp=1,x", "t.layout:7: bad value 'x' of variant field nrp"},
         {"variants nrp=", "t.layout:7: bad value '' of variant field nrp"},
         {"label A 1 2 3 4 font=comic", "t.layout:7: unknown flag font=comic"},
+        {"label A 1 2 3 4 max=0", "t.layout:7: unknown flag max=0"},
+        {"label A 1 2 3 4 amount=3", "t.layout:7: unknown flag amount=3"},
     };
     for (const auto& c : cases) {
         try {
