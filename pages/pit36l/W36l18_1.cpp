@@ -17,7 +17,7 @@ TF_w36l18_1::TF_w36l18_1(HostData& data) : PageReport(data, layout_of("W36l18_1"
 namespace {
 
 // Section C answer codes (`inf_dod`) that this page marks.
-constexpr int kDocumentationDuty = 2;  // poz. 10
+constexpr int kDocumentationDuty = 2;   // poz. 10
 constexpr int kExemptionAdditions = 4;  // poz. 11: art. 44 ust. 7a exemption used earlier, 7f additions
 constexpr int kRefund26ea = 5;          // poz. 11a
 
