@@ -47,10 +47,9 @@ const DialogDescription& pit37_dialog() {
             },
         .attachments =
             {
-                {{"chbox_d_1", "chbox_d_2"}, [](const HostData& d) { return d.rekdek.ilzal[2]; }},
-                {{"chbox_2k_1"}, [](const HostData& d) { return d.rekdek.ilzal[3]; }},
-                {{"chbox_o_1", "chbox_o_2", "ChBox_o_3", "ChBox_o_4"},
-                 [](const HostData& d) { return d.rekdek.ilzal[5]; }},
+                {{"chbox_d_1", "chbox_d_2"}, &rekdek_ilzal<2>},
+                {{"chbox_2k_1"}, &rekdek_ilzal<3>},
+                {{"chbox_o_1", "chbox_o_2", "ChBox_o_3", "ChBox_o_4"}, &rekdek_ilzal<5>},
             },
         .separators = {},
         .zmust = {325, 73, 98, 20},

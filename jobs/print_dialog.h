@@ -41,6 +41,16 @@ struct AttachmentSpec {
     std::uint8_t (*count)(const HostData&) = nullptr;  // `rekdek.ilzal[5]` and the like
 };
 
+// The attachment counts the dialogs read: `rekdek.ilzal[K]`, `rek28.ilzal[K]`.
+template <int K>
+std::uint8_t rekdek_ilzal(const HostData& d) {
+    return d.rekdek.ilzal[K];
+}
+template <int K>
+std::uint8_t rek28_ilzal(const HostData& d) {
+    return d.rek28.ilzal[K];
+}
+
 struct DialogDescription {
     std::string_view class_name;  // "Tf_wydpit37"
     std::string_view caption;     // "Wydruk zeznania PIT-37"; blank-sheet mode adds " (za rok 2018)"
