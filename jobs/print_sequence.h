@@ -36,6 +36,17 @@ struct PageStep {
     VariantFields variant{};
 };
 
+// A sheet of one person's attachment: `nrp` := person (1 the taxpayer, 2 the
+// spouse), printed when its box is ticked and the condition, if any, holds.
+constexpr PageStep person_step(std::string_view checkbox, std::string_view prompt, std::string_view page_class,
+                               int person, bool (*condition)(const HostData&) = nullptr) {
+    return PageStep{.checkbox = checkbox,
+                    .condition = condition,
+                    .prompt = prompt,
+                    .page_class = page_class,
+                    .variant = {.nrp = person}};
+}
+
 // Whether the dialog's checkbox of that name is ticked.
 using IsTicked = std::function<bool(std::string_view checkbox)>;
 

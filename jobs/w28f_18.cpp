@@ -18,6 +18,13 @@ std::vector<std::vector<VariantFields>> pit28b_passes(const HostData& d, const I
     return passes;
 }
 
+// A sheet of PIT/O, PIT/D or PIT-2K: those pages read the general record, so
+// the PIT-28 return is brought there after the sheet's prompt is confirmed.
+constexpr PageStep attachment_step(std::string_view checkbox, std::string_view prompt, Preparation prepare,
+                                   std::string_view page_class) {
+    return PageStep{.checkbox = checkbox, .prompt = prompt, .preparation = prepare, .page_class = page_class};
+}
+
 }  // namespace
 
 const PrintJob& pit28_job() {
@@ -32,30 +39,12 @@ const PrintJob& pit28_job() {
             StepLoop{{PageStep{.checkbox = "chbox_b_1", .prompt = "Wydruk PIT-28/B 1/2", .page_class = "TF_w28b18_1"},
                       PageStep{.checkbox = "chbox_b_2", .prompt = "Wydruk PIT-28/B 2/2", .page_class = "TF_w28b18_2"}},
                      &pit28b_passes},
-            PageStep{.checkbox = "chbox_o_1",
-                     .prompt = "Wydruk PIT/O 1/4",
-                     .preparation = &report::przep_zalo,
-                     .page_class = "TF_wo18_1"},
-            PageStep{.checkbox = "chbox_o_2",
-                     .prompt = "Wydruk PIT/O 2/4",
-                     .preparation = &report::przep_zalo,
-                     .page_class = "TF_wo18_2"},
-            PageStep{.checkbox = "chbox_o_3",
-                     .prompt = "Wydruk PIT/O 3/4",
-                     .preparation = &report::przep_zalo,
-                     .page_class = "TF_wo18_3"},
-            PageStep{.checkbox = "chbox_d_1",
-                     .prompt = "Wydruk PIT/D 1/2",
-                     .preparation = &report::przep_zald,
-                     .page_class = "TF_wd18_1"},
-            PageStep{.checkbox = "chbox_d_2",
-                     .prompt = "Wydruk PIT/D 2/2",
-                     .preparation = &report::przep_zald,
-                     .page_class = "TF_wd18_2"},
-            PageStep{.checkbox = "chbox_2k",
-                     .prompt = "Wydruk PIT-2K 1/1",
-                     .preparation = &report::przep_zal2k,
-                     .page_class = "TF_w2k18_1"},
+            attachment_step("chbox_o_1", "Wydruk PIT/O 1/4", &report::przep_zalo, "TF_wo18_1"),
+            attachment_step("chbox_o_2", "Wydruk PIT/O 2/4", &report::przep_zalo, "TF_wo18_2"),
+            attachment_step("chbox_o_3", "Wydruk PIT/O 3/4", &report::przep_zalo, "TF_wo18_3"),
+            attachment_step("chbox_d_1", "Wydruk PIT/D 1/2", &report::przep_zald, "TF_wd18_1"),
+            attachment_step("chbox_d_2", "Wydruk PIT/D 2/2", &report::przep_zald, "TF_wd18_2"),
+            attachment_step("chbox_2k", "Wydruk PIT-2K 1/1", &report::przep_zal2k, "TF_w2k18_1"),
         }};
     return job;
 }
@@ -96,14 +85,10 @@ const DialogDescription& pit28_dialog() {
         // A black line between PIT/D and PIT/O.
         .separators = {{228, 57, 88, 1}},
         .zmust = {343, 127, 98, 21},
-        .niezadr_left = 10,
-        .niezadr_top = 190,
-        .druk_left = 306,
-        .druk_top = 273,
-        .anuluj_left = 306,
-        .anuluj_top = 315,
-        .ust_dr_left = 2,
-        .ust_dr_top = 276,
+        .niezadr = {10, 190},
+        .druk = {306, 273},
+        .anuluj = {306, 315},
+        .ust_dr = {2, 276},
         .niezadr_at = rekster_t::niezadr28_at,
         .system_menu = true,
         .job = &pit28_job(),

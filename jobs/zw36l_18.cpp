@@ -18,8 +18,6 @@ std::vector<std::vector<VariantFields>> pitb_of_taxpayer(const HostData& d, cons
     return pitb_passes(d, 1);
 }
 
-constexpr VariantFields kPodatnik{.nrp = 1};
-
 }  // namespace
 
 const PrintJob& pit36l_job() {
@@ -33,37 +31,14 @@ const PrintJob& pit36l_job() {
             StepLoop{{PageStep{.checkbox = "chbox_b_1", .prompt = "Wydruk PIT/B 1/2", .page_class = "TF_wb18_1"},
                       PageStep{.checkbox = "chbox_b_2", .prompt = "Wydruk PIT/B 2/2", .page_class = "TF_wb18_2"}},
                      &pitb_of_taxpayer},
-            PageStep{.checkbox = "ChBox_z_1",
-                     .condition = &pitz,
-                     .prompt = "Wydruk PIT/Z 1/2",
-                     .page_class = "TF_wz18_1",
-                     .variant = kPodatnik},
-            PageStep{.checkbox = "ChBox_z_2",
-                     .condition = &pitz,
-                     .prompt = "Wydruk PIT/Z 2/2",
-                     .page_class = "TF_wz18_2",
-                     .variant = kPodatnik},
-            PageStep{.checkbox = "Chbox_zg_1",
-                     .prompt = "Wydruk PIT/ZG 1/1",
-                     .page_class = "TF_wzg18_1",
-                     .variant = kPodatnik},
+            person_step("ChBox_z_1", "Wydruk PIT/Z 1/2", "TF_wz18_1", 1, &pitz),
+            person_step("ChBox_z_2", "Wydruk PIT/Z 2/2", "TF_wz18_2", 1, &pitz),
+            person_step("Chbox_zg_1", "Wydruk PIT/ZG 1/1", "TF_wzg18_1", 1),
             // This prompt's first line keeps its blank before the line break.
-            PageStep{.checkbox = "Chbox_br_1",
-                     .prompt = "Wydruk PIT/BR 1/2 ",
-                     .page_class = "TF_wbr18_1",
-                     .variant = kPodatnik},
-            PageStep{.checkbox = "Chbox_br_2",
-                     .prompt = "Wydruk PIT/BR 2/2",
-                     .page_class = "TF_wbr18_2",
-                     .variant = kPodatnik},
-            PageStep{.checkbox = "Chbox_ds_1",
-                     .prompt = "Wydruk PIT/DS 1/2",
-                     .page_class = "TF_wds18_1",
-                     .variant = kPodatnik},
-            PageStep{.checkbox = "Chbox_ds_2",
-                     .prompt = "Wydruk PIT/DS 2/2",
-                     .page_class = "TF_wds18_2",
-                     .variant = kPodatnik},
+            person_step("Chbox_br_1", "Wydruk PIT/BR 1/2 ", "TF_wbr18_1", 1),
+            person_step("Chbox_br_2", "Wydruk PIT/BR 2/2", "TF_wbr18_2", 1),
+            person_step("Chbox_ds_1", "Wydruk PIT/DS 1/2", "TF_wds18_1", 1),
+            person_step("Chbox_ds_2", "Wydruk PIT/DS 2/2", "TF_wds18_2", 1),
         }};
     return job;
 }
@@ -101,14 +76,10 @@ const DialogDescription& pit36l_dialog() {
             },
         .separators = {},
         .zmust = {325, 72, 98, 21},
-        .niezadr_left = 10,
-        .niezadr_top = 181,
-        .druk_left = 306,
-        .druk_top = 273,
-        .anuluj_left = 306,
-        .anuluj_top = 315,
-        .ust_dr_left = 15,
-        .ust_dr_top = 281,
+        .niezadr = {10, 181},
+        .druk = {306, 273},
+        .anuluj = {306, 315},
+        .ust_dr = {15, 281},
         .niezadr_at = rekster_t::niezadr36l_at,
         .system_menu = false,
         .job = &pit36l_job(),

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fake_pages.h"
@@ -27,9 +28,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::fake_pages;
 
-struct BoxAt {
-    std::string name, caption;
-    int left, top;
+// A column of the group's boxes: their left edge, then each box's name,
+// caption and top, going down.
+struct Column {
+    int left;
+    std::vector<std::tuple<std::string, std::string, int>> boxes;
 };
 
 struct Attachment {
@@ -43,7 +46,7 @@ struct DialogTable {
     int pages;  // of the return itself
     QSize size;
     QRect group;
-    std::vector<BoxAt> boxes;
+    std::vector<Column> columns;
     std::vector<QRect> panels;  // Panel1, Panel2, ...
     QRect zmust;
     QPoint niezadr, druk, anuluj, ust_dr;
@@ -61,18 +64,30 @@ const DialogTable kPit36{
     {625, 523},
     {10, 10, 439, 202},
     {
-        {"chbox_st_1", "PIT-36 1/7", 20, 20},    {"chbox_st_2", "PIT-36 2/7", 20, 41},
-        {"chbox_st_3", "PIT-36 3/7", 20, 62},    {"chbox_st_4", "PIT-36 4/7", 20, 85},
-        {"chbox_st_5", "PIT-36 5/7", 20, 106},   {"ChBox_st_6", "PIT-36 6/7", 20, 127},
-        {"ChBox_st_7", "PIT-36 7/7", 20, 149},   {"chbox_b_1", "PIT/B  1/2", 122, 20},
-        {"chbox_b_2", "PIT/B  2/2", 122, 41},    {"chbox_o_1", "PIT/O  1/4", 122, 62},
-        {"chbox_o_2", "PIT/O  2/4", 122, 85},    {"chbox_o_3", "PIT/O  3/4", 122, 106},
-        {"ChBox_o_4", "PIT/O  4/4", 122, 126},   {"chbox_d_1", "PIT/D  1/2", 224, 18},
-        {"chbox_d_2", "PIT/D  2/2", 224, 39},    {"Chbox_zg_1", "PIT/ZG  1/1", 224, 62},
-        {"Chbox_br_1", "PIT/BR  1/2", 223, 113}, {"Chbox_br_2", "PIT/BR  2/2", 221, 132},
-        {"chbox_m_1", "PIT/M  1/1", 323, 18},    {"chbox_2k_1", "PIT-2K  1/1", 323, 39},
-        {"ChBox_z_1", "PIT/Z  1/2", 323, 62},    {"ChBox_z_2", "PIT/Z  2/2", 323, 85},
-        {"Chbox_ds_1", "PIT/DS  1/2", 320, 111}, {"Chbox_ds_2", "PIT/DS  2/2", 320, 132},
+        {20,
+         {{"chbox_st_1", "PIT-36 1/7", 20},
+          {"chbox_st_2", "PIT-36 2/7", 41},
+          {"chbox_st_3", "PIT-36 3/7", 62},
+          {"chbox_st_4", "PIT-36 4/7", 85},
+          {"chbox_st_5", "PIT-36 5/7", 106},
+          {"ChBox_st_6", "PIT-36 6/7", 127},
+          {"ChBox_st_7", "PIT-36 7/7", 149}}},
+        {122,
+         {{"chbox_b_1", "PIT/B  1/2", 20},
+          {"chbox_b_2", "PIT/B  2/2", 41},
+          {"chbox_o_1", "PIT/O  1/4", 62},
+          {"chbox_o_2", "PIT/O  2/4", 85},
+          {"chbox_o_3", "PIT/O  3/4", 106},
+          {"ChBox_o_4", "PIT/O  4/4", 126}}},
+        {224, {{"chbox_d_1", "PIT/D  1/2", 18}, {"chbox_d_2", "PIT/D  2/2", 39}, {"Chbox_zg_1", "PIT/ZG  1/1", 62}}},
+        {223, {{"Chbox_br_1", "PIT/BR  1/2", 113}}},
+        {221, {{"Chbox_br_2", "PIT/BR  2/2", 132}}},
+        {323,
+         {{"chbox_m_1", "PIT/M  1/1", 18},
+          {"chbox_2k_1", "PIT-2K  1/1", 39},
+          {"ChBox_z_1", "PIT/Z  1/2", 62},
+          {"ChBox_z_2", "PIT/Z  2/2", 85}}},
+        {320, {{"Chbox_ds_1", "PIT/DS  1/2", 111}, {"Chbox_ds_2", "PIT/DS  2/2", 132}}},
     },
     {{120, 57, 74, 1}, {219, 57, 80, 1}, {317, 57, 80, 1}, {219, 106, 74, 0}, {317, 106, 74, 0}},
     {328, 169, 99, 20},
@@ -103,19 +118,22 @@ const DialogTable kPit36l{
     {574, 480},
     {10, 10, 440, 124},
     {
-        {"chbox_st_1", "PIT-36L 1/4", 20, 20},
-        {"chbox_st_2", "PIT-36L 2/4", 20, 41},
-        {"chbox_st_3", "PIT-36L 3/4", 20, 62},
-        {"chbox_st_4", "PIT-36L 4/4", 20, 82},
-        {"chbox_b_1", "PIT/B  1/2", 130, 20},
-        {"chbox_b_2", "PIT/B  2/2", 130, 41},
-        {"ChBox_z_1", "PIT/Z 1/2", 130, 62},
-        {"ChBox_z_2", "PIT/Z 2/2", 130, 85},
-        {"Chbox_zg_1", "PIT/ZG  1/1", 228, 20},
-        {"Chbox_br_1", "PIT/BR  1/2", 228, 41},
-        {"Chbox_br_2", "PIT/BR  2/2", 228, 60},
-        {"Chbox_ds_1", "PIT/DS  1/2", 228, 85},
-        {"Chbox_ds_2", "PIT/DS  2/2", 228, 102},
+        {20,
+         {{"chbox_st_1", "PIT-36L 1/4", 20},
+          {"chbox_st_2", "PIT-36L 2/4", 41},
+          {"chbox_st_3", "PIT-36L 3/4", 62},
+          {"chbox_st_4", "PIT-36L 4/4", 82}}},
+        {130,
+         {{"chbox_b_1", "PIT/B  1/2", 20},
+          {"chbox_b_2", "PIT/B  2/2", 41},
+          {"ChBox_z_1", "PIT/Z 1/2", 62},
+          {"ChBox_z_2", "PIT/Z 2/2", 85}}},
+        {228,
+         {{"Chbox_zg_1", "PIT/ZG  1/1", 20},
+          {"Chbox_br_1", "PIT/BR  1/2", 41},
+          {"Chbox_br_2", "PIT/BR  2/2", 60},
+          {"Chbox_ds_1", "PIT/DS  1/2", 85},
+          {"Chbox_ds_2", "PIT/DS  2/2", 102}}},
     },
     {},
     {325, 72, 98, 21},
@@ -143,19 +161,20 @@ const DialogTable kPit28{
     {675, 480},
     {10, 10, 465, 168},
     {
-        {"chbox_st_1", "PIT-28 1/4", 20, 20},
-        {"chbox_st_2", "PIT-28 2/4", 20, 41},
-        {"chbox_st_3", "PIT-28 3/4", 20, 62},
-        {"chbox_st_4", "PIT-28 4/4", 20, 85},
-        {"chbox_a", "PIT-28/A  1/1", 122, 20},
-        {"chbox_b_1", "PIT-28/B  1/2", 122, 41},
-        {"chbox_b_2", "PIT-28/B  2/2", 122, 62},
-        {"chbox_d_1", "PIT/D  1/2", 236, 20},
-        {"chbox_d_2", "PIT/D  2/2", 236, 41},
-        {"chbox_o_1", "PIT/O  1/4", 236, 62},
-        {"chbox_o_2", "PIT/O  2/4", 236, 85},
-        {"chbox_o_3", "PIT/O  3/4", 236, 110},
-        {"chbox_2k", "PIT-2K  1/1", 333, 20},
+        {20,
+         {{"chbox_st_1", "PIT-28 1/4", 20},
+          {"chbox_st_2", "PIT-28 2/4", 41},
+          {"chbox_st_3", "PIT-28 3/4", 62},
+          {"chbox_st_4", "PIT-28 4/4", 85}}},
+        {122,
+         {{"chbox_a", "PIT-28/A  1/1", 20}, {"chbox_b_1", "PIT-28/B  1/2", 41}, {"chbox_b_2", "PIT-28/B  2/2", 62}}},
+        {236,
+         {{"chbox_d_1", "PIT/D  1/2", 20},
+          {"chbox_d_2", "PIT/D  2/2", 41},
+          {"chbox_o_1", "PIT/O  1/4", 62},
+          {"chbox_o_2", "PIT/O  2/4", 85},
+          {"chbox_o_3", "PIT/O  3/4", 110}}},
+        {333, {{"chbox_2k", "PIT-2K  1/1", 20}}},
     },
     {{228, 57, 88, 1}},
     {343, 127, 98, 21},
@@ -214,6 +233,12 @@ protected:
         return *dialog;
     }
     QCheckBox* box(const std::string& name) const { return dialog->page_checkbox(name); }
+    static std::vector<std::string> box_names() {
+        std::vector<std::string> names;
+        for (const Column& c : GetParam().columns)
+            for (const auto& b : c.boxes) names.push_back(std::get<0>(b));
+        return names;
+    }
 };
 
 TEST_P(DialogTables, ComponentsHaveTheirNamesCaptionsAndPlaces) {
@@ -223,15 +248,18 @@ TEST_P(DialogTables, ComponentsHaveTheirNamesCaptionsAndPlaces) {
     EXPECT_EQ(d.size(), t.size);
     EXPECT_EQ(d.g_str->geometry(), t.group);
     EXPECT_EQ(d.windowFlags().testFlag(Qt::WindowSystemMenuHint), t.system_menu);
-    const auto boxes = d.g_str->findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly);
-    EXPECT_EQ(boxes.size(), static_cast<qsizetype>(t.boxes.size()));
-    for (const BoxAt& b : t.boxes) {
-        SCOPED_TRACE(b.name);
-        QCheckBox* w = box(b.name);
-        EXPECT_EQ(w->text().toStdString(), b.caption);
-        EXPECT_EQ(w->pos(), QPoint(b.left, b.top));
-        EXPECT_TRUE(w->isChecked() && w->isEnabled());
+    std::size_t count = 0;
+    for (const Column& c : t.columns) {
+        for (const auto& [name, caption, top] : c.boxes) {
+            SCOPED_TRACE(name);
+            QCheckBox* w = box(name);
+            EXPECT_EQ(w->text().toStdString(), caption);
+            EXPECT_EQ(w->pos(), QPoint(c.left, top));
+            EXPECT_TRUE(w->isChecked() && w->isEnabled());
+            ++count;
+        }
     }
+    EXPECT_EQ(d.g_str->findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly).size(), static_cast<qsizetype>(count));
     for (std::size_t i = 0; i < t.panels.size(); ++i) {
         auto* panel = d.g_str->findChild<QFrame*>(QString("Panel%1").arg(i + 1), Qt::FindDirectChildrenOnly);
         ASSERT_NE(panel, nullptr) << "Panel" << i + 1;
@@ -255,10 +283,10 @@ TEST_P(DialogTables, ACountOfZeroDisablesExactlyItsBoxes) {
         PrintDialog& d = make();
         d.activate();
         for (int press = 0; press < 2; ++press) {
-            for (const BoxAt& b : GetParam().boxes) {
-                const bool off = std::find(a.boxes.begin(), a.boxes.end(), b.name) != a.boxes.end();
-                EXPECT_EQ(box(b.name)->isEnabled(), !off) << b.name;
-                EXPECT_EQ(box(b.name)->isChecked(), !off && press == 0) << b.name;
+            for (const std::string& name : box_names()) {
+                const bool off = std::find(a.boxes.begin(), a.boxes.end(), name) != a.boxes.end();
+                EXPECT_EQ(box(name)->isEnabled(), !off) << name;
+                EXPECT_EQ(box(name)->isChecked(), !off && press == 0) << name;
             }
             d.kl_zmust->click();
         }
@@ -269,7 +297,7 @@ TEST_P(DialogTables, TheOtherRecordsCountsChangeNothing) {
     set_counts(1);
     PrintDialog& d = make();
     d.activate();
-    for (const BoxAt& b : GetParam().boxes) EXPECT_TRUE(box(b.name)->isEnabled() && box(b.name)->isChecked()) << b.name;
+    for (const std::string& name : box_names()) EXPECT_TRUE(box(name)->isEnabled() && box(name)->isChecked()) << name;
     set_counts(0);
     d.deactivate();
     d.activate();

@@ -4,6 +4,10 @@
 // or "... -> -" for a prompt answered Cancel.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -63,5 +67,23 @@ public:
 private:
     const jobs::PrintJob& job_;
 };
+
+// One case of a job's table test: the records and ticks, then the prompts
+// and sheets expected.
+struct JobCase {
+    const char* name;
+    std::function<void(JobRun&)> setup;
+    std::vector<std::string> sheets;
+    friend void PrintTo(const JobCase& c, std::ostream* os) { *os << c.name; }
+};
+
+inline std::string job_case_name(const ::testing::TestParamInfo<JobCase>& info) { return info.param.name; }
+
+// The job run on a case gives the case's lines.
+inline void expect_job_case(const jobs::PrintJob& job, const JobCase& c) {
+    JobRun run(job);
+    c.setup(run);
+    EXPECT_EQ(run.run(), c.sheets);
+}
 
 }  // namespace dek::testing

@@ -11,28 +11,18 @@
 namespace dek::jobs {
 namespace {
 
+using testing::JobCase;
 using testing::JobRun;
 using Lines = std::vector<std::string>;
 
 const std::set<std::string, std::less<>> kAttachmentBoxes{"chbox_o_1", "chbox_o_2", "chbox_o_3",
                                                           "chbox_d_1", "chbox_d_2", "chbox_2k"};
 
-struct Case {
-    const char* name;
-    std::function<void(JobRun&)> setup;
-    Lines sheets;
-    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-};
+class Pit28Job : public ::testing::TestWithParam<JobCase> {};
 
-class Pit28Job : public ::testing::TestWithParam<Case> {};
+TEST_P(Pit28Job, PromptsAndPrintsTheSheetsInOrder) { testing::expect_job_case(pit28_job(), GetParam()); }
 
-TEST_P(Pit28Job, PromptsAndPrintsTheSheetsInOrder) {
-    JobRun job(pit28_job());
-    GetParam().setup(job);
-    EXPECT_EQ(job.run(), GetParam().sheets);
-}
-
-const Case kCases[] = {
+const JobCase kCases[] = {
     // Two PIT-28/B attachments with both boxes ticked: page 1, page 2, page
     // 1, page 2 with partnerships 1 to 4; the attachments after them.
     {"EveryBoxTicked",
@@ -79,8 +69,7 @@ const Case kCases[] = {
      {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, Pit28Job, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Pit28Job, ::testing::ValuesIn(kCases), testing::job_case_name);
 
 TEST(Pit28JobPreparation, EachAttachmentPageHasItsRoutineAndNoOtherPageHasOne) {
     EXPECT_EQ(preparation_of(pit28_job(), "TF_wo18_1"), &report::przep_zalo);

@@ -10,28 +10,17 @@
 namespace dek::jobs {
 namespace {
 
+using testing::JobCase;
 using testing::JobRun;
-using Lines = std::vector<std::string>;
 
 void activity(HostData& d, int p, int i) { d.rekdek.pitb[p].dzgosp[i].reg = "012345678"; }
 void partnership(HostData& d, int p, int i) { d.rekdek.pitb[p].spolki[i].nazsp = "Kowalski i Wspólnicy sp.j."; }
 
-struct Case {
-    const char* name;
-    std::function<void(JobRun&)> setup;
-    Lines sheets;
-    friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-};
+class Pit36lJob : public ::testing::TestWithParam<JobCase> {};
 
-class Pit36lJob : public ::testing::TestWithParam<Case> {};
+TEST_P(Pit36lJob, PromptsAndPrintsTheSheetsInOrder) { testing::expect_job_case(pit36l_job(), GetParam()); }
 
-TEST_P(Pit36lJob, PromptsAndPrintsTheSheetsInOrder) {
-    JobRun job(pit36l_job());
-    GetParam().setup(job);
-    EXPECT_EQ(job.run(), GetParam().sheets);
-}
-
-const Case kCases[] = {
+const JobCase kCases[] = {
     // Every box ticked and every prompt confirmed, poz. 11 marked, two
     // activities and five partnerships: 15 sheets. No prompt names a person;
     // the first PIT/BR prompt keeps its blank before the line break.
@@ -77,23 +66,21 @@ const Case kCases[] = {
          j.ticked = {"chbox_b_1", "chbox_b_2"};
      },
      {}},
-    // PIT/Z only for poz. 11 (4): not for poz. 11a alone (5), nor for 3.
-    {"Poz11aOnlyNoPitZ",
-     [](JobRun& j) {
-         j.data.rekdek.inf_dod[2] = 5;
-         j.ticked = {"ChBox_z_1", "ChBox_z_2"};
-     },
-     {}},
-    {"Answer3NoPitZ",
-     [](JobRun& j) {
-         j.data.rekdek.inf_dod[2] = 3;
-         j.ticked = {"ChBox_z_1", "ChBox_z_2"};
-     },
-     {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, Pit36lJob, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Pit36lJob, ::testing::ValuesIn(kCases), testing::job_case_name);
+
+// PIT/Z only for poz. 11 marked (4): not for poz. 11a alone (5), nor for any
+// other answer; the first section-C byte plays no part.
+TEST(Pit36lJobPitZ, OnlyWhenPoz11IsMarked) {
+    for (int answer = 0; answer <= 6; ++answer) {
+        JobRun job(pit36l_job());
+        job.data.rekdek.inf_dod[1] = 4;
+        job.data.rekdek.inf_dod[2] = static_cast<byte>(answer);
+        job.ticked = {"ChBox_z_1", "ChBox_z_2"};
+        EXPECT_EQ(job.run().size(), answer == 4 ? 2u : 0u) << "inf_dod[2] = " << answer;
+    }
+}
 
 }  // namespace
 }  // namespace dek::jobs
