@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pages/page_classes.h"
@@ -131,11 +132,9 @@ TEST(W36l18_1, SectionCMarksAndTheYearOfTheExemption) {
         d.rekdek.inf_dod[2] = static_cast<byte>(c.inf_dod2);
         d.rekdek.dol_spadek = static_cast<byte>(c.dol_spadek);
         FilledPage p("TF_w36l18_1", d);
-        EXPECT_EQ(p.printed("QRL_dok"), c.dok);
-        EXPECT_EQ(p.printed("QRL_zw"), c.zw);
-        EXPECT_EQ(p.printed("QRL_zw1"), c.zw1);
-        EXPECT_EQ(p.printed("QRL_zw2"), c.zw2);
-        EXPECT_EQ(p.printed("QRL_rokzw"), c.rokzw);
+        const std::pair<const char*, const char*> printed[] = {
+            {"QRL_dok", c.dok}, {"QRL_zw", c.zw}, {"QRL_zw1", c.zw1}, {"QRL_zw2", c.zw2}, {"QRL_rokzw", c.rokzw}};
+        for (const auto& [name, want] : printed) EXPECT_EQ(p.printed(name), want) << name;
         EXPECT_EQ(p.element("QRL_rokzw").rect.left, c.rokzw_left);
         EXPECT_EQ(p.element("QRL_rokzw").rect.top, 556);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "pages/page_classes.h"
@@ -70,21 +71,25 @@ TEST(W36l18_2, ZerosPrintAsAmounts) {
     }
 }
 
-// Every amount right-aligned, bold, sized to its text; poz. 31 to 40 end
-// where poz. 41 to 55 end.
+// Every amount right-aligned, bold, sized to its text. Poz. 31 to 40 stand
+// at left 666 and are 74 wide, poz. 41 to 55 at left 682 and 58 wide: all end
+// at the same right edge.
 TEST(W36l18_2, LabelsAreLaidOutAsTheirBoxesAsk) {
-    using report::Align;
-    testing::expect_label_looks("W36l18_2", testing::Look{Align::Right, true}, {});
-    testing::expect_placed("W36l18_2", {
-                                           {"QRL_dpo", 666, 39, 74},
-                                           {"QRL_w1", 666, 215, 74},
-                                           {"QRL_w6", 666, 395, 74},
-                                           {"QRL_w7", 682, 477, 58},
-                                           {"QRL_w13", 682, 717, 58},
-                                           {"QRL_inp", 682, 816, 58},
-                                           {"QRL_w16", 682, 896, 58},
-                                           {"QRL_w21", 682, 1022, 58},
-                                       });
+    testing::expect_label_looks("W36l18_2", testing::Look{report::Align::Right, true}, {});
+    const std::set<std::string> upper = {"QRL_dpo", "QRL_br",  "QRL_br1", "QRL_brn", "QRL_w1",
+                                         "QRL_w02", "QRL_w03", "QRL_w41", "QRL_w5",  "QRL_w6"};
+    for (const auto& e : pages::layout_of("W36l18_2").elements) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(e.rect.left, upper.contains(e.name) ? 666 : 682);
+        EXPECT_EQ(e.rect.right(), 740);
+    }
+    testing::expect_placed("W36l18_2", {{"QRL_dpo", 666, 39},
+                                        {"QRL_w1", 666, 215},
+                                        {"QRL_w7", 682, 477},
+                                        {"QRL_w13", 682, 717},
+                                        {"QRL_inp", 682, 816},
+                                        {"QRL_w16", 682, 896},
+                                        {"QRL_w21", 682, 1022}});
 }
 
 }  // namespace

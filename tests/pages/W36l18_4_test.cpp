@@ -11,17 +11,16 @@ namespace {
 
 using testing::FilledPage;
 
+// The closing sections as a taxpayer fills them: texts with blanks at their
+// ends, the amount with a fraction of a grosz.
 HostData closing_data() {
     HostData d;
-    auto& r = d.rekdek;
-    r.krs = "  0000112238 ";
-    r.kwopp = 313.714;
-    r.cel[1] = " Pomoc dla schroniska ";
-    r.cel[2] = "w Opolu ";
-    r.kontakt[1] = "biuro@odra-projekt.example.pl,";
-    r.kontakt[2] = " tel. 77 441 20 31";
-    r.inf_cel = true;
-    r.peln = "  Bartłomiej Żółtowski ";
+    d.rekdek.krs = "  0000112238 ";
+    d.rekdek.kwopp = 313.714;
+    d.rekdek.cel = {" Pomoc dla schroniska ", "w Opolu "};
+    d.rekdek.kontakt = {"biuro@odra-projekt.example.pl,", " tel. 77 441 20 31"};
+    d.rekdek.inf_cel = true;
+    d.rekdek.peln = "  Bartłomiej Żółtowski ";
     return d;
 }
 
@@ -96,10 +95,9 @@ TEST(W36l18_4, LargeFamilyCardAndAttorney) {
 // contact line and the attorney wrap inside their boxes.
 TEST(W36l18_4, LabelsAreLaidOutAsTheirBoxesAsk) {
     using report::Align;
-    using report::FontClass;
     using testing::Look;
+    const Look mark{.auto_size = true, .font = report::FontClass::Mark};
     const Look count{Align::Center, true};
-    const Look mark{.auto_size = true, .font = FontClass::Mark};
     testing::expect_label_looks("W36l18_4", {
                                                 {"QRL_krs", {Align::Left, true}},
                                                 {"QRL_kwopp", {.align = Align::Right, .width = 88}},
