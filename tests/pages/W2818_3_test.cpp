@@ -90,9 +90,7 @@ TEST(W2818_3, ExemptionSquareByCode) {
 
 TEST(W2818_3, LabelsAreLaidOutAsTheirBoxesAsk) {
     using report::Align;
-    using testing::Look;
-    const Look amount{Align::Right, true};
-    testing::expect_label_looks("W2818_3", amount, {{"QRL_rok_zw", {Align::Left, true}}});
+    testing::expect_label_looks("W2818_3", {Align::Right, true}, {{"QRL_rok_zw", {Align::Left, true}}});
     testing::expect_placed("W2818_3", {{"QRL_prz_po_odl1", 690, 32},
                                        {"QRL_pod1", 161, 154},
                                        {"QRL_pod2", 252, 154},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "pages/page_classes.h"
@@ -17,7 +18,7 @@ using testing::pit28_return;
 HostData last_page() {
     HostData d = pit28_return();
     rek28_t& r = d.rek28;
-    for (int m = 1; m <= 11; ++m) r.rycz_mies[m] = 2400 + m;
+    for (int m = 1; m <= 11; ++m) r.rycz_mies[m] = 1000 * m + 1;
     r.sum_rycz = 26466;
     r.rycz_gr = 3438;
     r.krs = "  0000049983 ";
@@ -29,18 +30,27 @@ HostData last_page() {
     return d;
 }
 
+// The return with a PIT/D filed by `d_kto` with the return `d_kod`.
+HostData with_pit_d(int d_kto, int d_kod) {
+    HostData d = last_page();
+    d.rek28.d_kto = static_cast<byte>(d_kto);
+    d.rek28.d_kod = static_cast<byte>(d_kod);
+    return d;
+}
+
 TEST(W2818_4, MonthsAndTotalsInWholeZloty) {
     HostData d = last_page();
     FilledPage p("TF_w2818_4", d);
-    for (int m = 1; m <= 11; ++m)
-        EXPECT_EQ(p.printed("QRL_pod" + std::to_string(m)),
-                  "2.4" + (m < 10 ? "0" + std::to_string(m) : std::to_string(m)));
-    EXPECT_EQ(p.printed("QRL_sum_rycz"), "26.466");
-    EXPECT_EQ(p.printed("QRL_rycz_gr"), "3.438");
-    EXPECT_EQ(p.printed("QRL_krs"), "0000049983");
-    EXPECT_EQ(p.printed("QRL_poz_odl"), "305,60");
-    EXPECT_EQ(p.printed("QRL_cel"), "Schronisko w Cieszynie (Brat Albert)");
-    EXPECT_EQ(p.printed("QRL_kontakt"), "tel. 605 381 274");  // an empty part leaves no blank
+    for (int m = 1; m <= 11; ++m) EXPECT_EQ(p.printed("QRL_pod" + std::to_string(m)), std::to_string(m) + ".001") << m;
+    const std::map<std::string, std::string> want = {
+        {"QRL_sum_rycz", "26.466"},
+        {"QRL_rycz_gr", "3.438"},
+        {"QRL_krs", "0000049983"},
+        {"QRL_poz_odl", "305,60"},
+        {"QRL_cel", "Schronisko w Cieszynie (Brat Albert)"},
+        {"QRL_kontakt", "tel. 605 381 274"},  // an empty part leaves no blank
+    };
+    for (const auto& [name, text] : want) EXPECT_EQ(p.printed(name), text) << name;
 }
 
 // Each count in the box of its attachment, the stored count as it is; the
@@ -64,25 +74,20 @@ TEST(W2818_4, AttachmentCounts) {
 TEST(W2818_4, PitDWhoAndWithWhichReturn) {
     struct Case {
         int d_kto, d_kod;
-        const char *d_p, *d_m, *d28, *d36, *d37, *d_us;
+        std::set<std::string> marked;  // the squares of poz. 149 and 150 with their "x"
+        bool spouse_data;              // poz. 151 filled
     };
-    const char* const us = "8103270874 Wąsowicz Małgorzata US Cieszyn";
     const Case cases[] = {
-        {0, 0, "x", "", "x", "", "", ""}, {1, 1, "", "x", "", "x", "", us},  {2, 1, "", "", "", "x", "", ""},
-        {1, 2, "", "x", "", "", "x", us}, {255, 0, "", "", "x", "", "", ""}, {1, 3, "", "x", "", "", "", us},
+        {0, 0, {"QRL_d_p", "QRL_d28"}, false}, {1, 1, {"QRL_d_m", "QRL_d36"}, true}, {2, 1, {"QRL_d36"}, false},
+        {1, 2, {"QRL_d_m", "QRL_d37"}, true},  {255, 0, {"QRL_d28"}, false},         {1, 3, {"QRL_d_m"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("d_kto " + std::to_string(c.d_kto) + " d_kod " + std::to_string(c.d_kod));
-        HostData d = last_page();
-        d.rek28.d_kto = static_cast<byte>(c.d_kto);
-        d.rek28.d_kod = static_cast<byte>(c.d_kod);
+        HostData d = with_pit_d(c.d_kto, c.d_kod);
         FilledPage p("TF_w2818_4", d);
-        EXPECT_EQ(p.printed("QRL_d_p"), c.d_p);
-        EXPECT_EQ(p.printed("QRL_d_m"), c.d_m);
-        EXPECT_EQ(p.printed("QRL_d28"), c.d28);
-        EXPECT_EQ(p.printed("QRL_d36"), c.d36);
-        EXPECT_EQ(p.printed("QRL_d37"), c.d37);
-        EXPECT_EQ(p.printed("QRL_d_us"), c.d_us);
+        for (const char* square : {"QRL_d_p", "QRL_d_m", "QRL_d28", "QRL_d36", "QRL_d37"})
+            EXPECT_EQ(p.printed(square), c.marked.contains(square) ? "x" : "") << square;
+        EXPECT_EQ(p.printed("QRL_d_us"), c.spouse_data ? "8103270874 Wąsowicz Małgorzata US Cieszyn" : "");
     }
 }
 

@@ -9,10 +9,10 @@ namespace dek::testing {
 inline HostData pit28_return() {
     HostData d;
     rek28_t& r = d.rek28;
-    r.nip = "548-211-03-78";
-    r.pesel = "79021186240";
     r.rok = 2018;
     r.urz = "Urząd Skarbowy w Cieszynie";
+    r.nip = "548-211-03-78";
+    r.pesel = "79021186240";
     r.nazw = "Wąsowicz ";
     r.im = "Grzegorz";
     r.dur = dt1{1978, 9, 14};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "pages/page_classes.h"
 #include "tests/pages/page_fixture.h"
@@ -34,13 +35,13 @@ TEST(Pit28Pages, NamesBandAndBackgroundAsCatalogued) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cls);
         const report::Layout& l = pages::layout_of(c.unit);
-        EXPECT_EQ(l.class_name, c.cls);
-        EXPECT_EQ(l.module_var, c.var);
-        EXPECT_EQ(l.report_name, c.report);
-        EXPECT_EQ(l.band, (report::Rect{8, 11, 779, 1100}));
-        EXPECT_EQ(l.image, c.image);
-        EXPECT_DOUBLE_EQ(l.settings.margin_left_mm, 2.0);
-        EXPECT_DOUBLE_EQ(l.settings.margin_top_mm, 3.0);
+        EXPECT_EQ((std::vector<std::string>{l.class_name, l.unit, l.module_var, l.report_name}),
+                  (std::vector<std::string>{c.cls, c.unit, c.var, c.report}));
+        EXPECT_EQ((std::vector<report::Rect>{l.band, l.image}),
+                  (std::vector<report::Rect>{{8, 11, 779, 1100}, c.image}));
+        EXPECT_EQ((std::vector<double>{l.settings.margin_top_mm, l.settings.margin_bottom_mm, l.settings.margin_left_mm,
+                                       l.settings.margin_right_mm}),
+                  (std::vector<double>{3, 3, 2, 2}));
         EXPECT_EQ(l.elements.size(), c.elements);
         // PIT-28/B takes any partnership number: the render command may ask
         // for one the record does not hold.
