@@ -10,6 +10,13 @@
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/pit28/W2818_1.h"
+#include "pages/pit28/W2818_2.h"
+#include "pages/pit28/W2818_3.h"
+#include "pages/pit28/W2818_4.h"
+#include "pages/pit28/W28a18_1.h"
+#include "pages/pit28/W28b18_1.h"
+#include "pages/pit28/W28b18_2.h"
 #include "pages/pit36l/W36l18_1.h"
 #include "pages/pit36l/W36l18_2.h"
 #include "pages/pit36l/W36l18_3.h"
@@ -65,6 +72,13 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
+        page_class<TF_w2818_1, &F_w2818_1>("TF_w2818_1"),
+        page_class<TF_w2818_2, &F_w2818_2>("TF_w2818_2"),
+        page_class<TF_w2818_3, &F_w2818_3>("TF_w2818_3"),
+        page_class<TF_w2818_4, &F_w2818_4>("TF_w2818_4"),
+        page_class<TF_w28a18_1, &F_w28a18_1>("TF_w28a18_1"),
+        page_class<TF_w28b18_1, &F_w28b18_1>("TF_w28b18_1"),
+        page_class<TF_w28b18_2, &F_w28b18_2>("TF_w28b18_2"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
