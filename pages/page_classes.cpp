@@ -10,6 +10,10 @@
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/pit36/W36184.h"
+#include "pages/pit36/W36185.h"
+#include "pages/pit36/W36186.h"
+#include "pages/pit36/W36187.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -61,6 +65,10 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
+        page_class<TF_w36184, &F_w36184>("TF_w36184"),
+        page_class<TF_w36185, &F_w36185>("TF_w36185"),
+        page_class<TF_w36186, &F_w36186>("TF_w36186"),
+        page_class<TF_w36187, &F_w36187>("TF_w36187"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
