@@ -13,75 +13,54 @@ namespace {
 
 using testing::FilledPage;
 
-// A joint return in which every box of the page has an amount of its own.
-HostData joint_return() {
-    HostData d;
-    auto& r = d.rekdek;
-    r.sp_opod = 1;
-    r.dochody[1].obn = 180.01;
-    r.dochody[2].obn = 181.02;
-    r.dpo = 49653.61;
-    r.pdbiez = 183.03;
-    r.zw = 184.04;
-    r.zw_m = 185.05;
-    r.utr = 186.06;
-    r.utr_m = 187.07;
-    r.zwp = 3690;
-    r.zwp_m = 189.09;
-    r.zsg = 190.1;
-    r.zsg_m = 191.11;
-    r.zss = 192.12;
-    r.zss_m = 193.13;
-    r.sdg = 194.14;
-    r.sdg_m = 195.15;
-    r.sds = 196.16;
-    r.sds_m = 197.17;
-    r.doch_opod = 53343.61;
-    r.dzagr = 8400;
-    r.dzagr_m = 24600;
-    r.podst_opod = 53343.61;  // whole złoty: rounds
-    r.pod = 8914.89;
-    r.dolpod = 203.2;
-    r.pod_zagr = 204.21;
-    r.pod_zagr_m = 205.22;
-    r.pod1 = 8914.89;
-    r.pito.odl[14] = 3306.12;
-    r.pito_m.odl[14] = 1240;
-    r.zdr_zagr = 209.23;
-    r.zdr_zagr_m = 210.24;
-    r.pod_o = 4368.77;
-    r.pod_o_m = 212.25;
-    r.pod_po_odl = 1240.52;
-    r.pod_d_b = 214.26;
-    r.pod_zaokr = 1026.49;  // whole złoty: rounds down
-    r.sum_zal = 4510;
-    // Fields the page must not read.
-    r.ods = 999.99;
-    r.br = 888.88;
-    r.pod_po_odl_l = 777.77;
-    return d;
-}
-
+// Every box of the page with the record field it shows, an amount of its own
+// and what it prints. Poz. 201 and 215 are whole złoty and round.
 struct Box {
     const char* label;
-    const char* printed;  // for the joint return above
-    bool spouse;          // the małżonek column of a two-column row
+    real& (*field)(rekdek_t&);
+    double value;
+    const char* printed;
+    bool spouse;  // the małżonek column of a two-column row
 };
 
 const Box kBoxes[] = {
-    {"QRL_obn", "180,01", false},          {"QRL_obn1", "181,02", true},      {"QRL_pd", "49.653,61", false},
-    {"QRL_pdbiez", "183,03", false},       {"QRL_zw", "184,04", false},       {"QRL_zw1", "185,05", true},
-    {"QRL_p11", "186,06", false},          {"QRL_p12", "187,07", true},       {"QRL_p21", "3.690,00", false},
-    {"QRL_p22", "189,09", true},           {"QRL_p31", "190,10", false},      {"QRL_p32", "191,11", true},
-    {"QRL_p41", "192,12", false},          {"QRL_p42", "193,13", true},       {"QRL_p51", "194,14", false},
-    {"QRL_p52", "195,15", true},           {"QRL_p61", "196,16", false},      {"QRL_p62", "197,17", true},
-    {"QRL_doch_opod", "53.343,61", false}, {"QRL_dz", "8.400,00", false},     {"QRL_dz1", "24.600,00", true},
-    {"QRL_podst_opod", "53.344", false},   {"QRL_pod", "8.914,89", false},    {"QRL_dolpod", "203,20", false},
-    {"QRL_pod_zagr", "204,21", false},     {"QRL_pod_zagr1", "205,22", true}, {"QRL_pod1", "8.914,89", false},
-    {"QRL_zdr", "3.306,12", false},        {"QRL_zdr1", "1.240,00", true},    {"QRL_zdr_zagr", "209,23", false},
-    {"QRL_zdr_zagr1", "210,24", true},     {"QRL_pod_o", "4.368,77", false},  {"QRL_pod_o1", "212,25", true},
-    {"QRL_pod_d", "1.240,52", false},      {"QRL_pod_d_b", "214,26", false},  {"QRL_pod_zaokr", "1.026", false},
-    {"QRL_sum_zal", "4.510,00", false},
+    {"QRL_obn", [](rekdek_t& r) -> real& { return r.dochody[1].obn; }, 180.01, "180,01", false},
+    {"QRL_obn1", [](rekdek_t& r) -> real& { return r.dochody[2].obn; }, 181.02, "181,02", true},
+    {"QRL_pd", [](rekdek_t& r) -> real& { return r.dpo; }, 49653.61, "49.653,61", false},
+    {"QRL_pdbiez", [](rekdek_t& r) -> real& { return r.pdbiez; }, 183.03, "183,03", false},
+    {"QRL_zw", [](rekdek_t& r) -> real& { return r.zw; }, 184.04, "184,04", false},
+    {"QRL_zw1", [](rekdek_t& r) -> real& { return r.zw_m; }, 185.05, "185,05", true},
+    {"QRL_p11", [](rekdek_t& r) -> real& { return r.utr; }, 186.06, "186,06", false},
+    {"QRL_p12", [](rekdek_t& r) -> real& { return r.utr_m; }, 187.07, "187,07", true},
+    {"QRL_p21", [](rekdek_t& r) -> real& { return r.zwp; }, 3690, "3.690,00", false},
+    {"QRL_p22", [](rekdek_t& r) -> real& { return r.zwp_m; }, 189.09, "189,09", true},
+    {"QRL_p31", [](rekdek_t& r) -> real& { return r.zsg; }, 190.1, "190,10", false},
+    {"QRL_p32", [](rekdek_t& r) -> real& { return r.zsg_m; }, 191.11, "191,11", true},
+    {"QRL_p41", [](rekdek_t& r) -> real& { return r.zss; }, 192.12, "192,12", false},
+    {"QRL_p42", [](rekdek_t& r) -> real& { return r.zss_m; }, 193.13, "193,13", true},
+    {"QRL_p51", [](rekdek_t& r) -> real& { return r.sdg; }, 194.14, "194,14", false},
+    {"QRL_p52", [](rekdek_t& r) -> real& { return r.sdg_m; }, 195.15, "195,15", true},
+    {"QRL_p61", [](rekdek_t& r) -> real& { return r.sds; }, 196.16, "196,16", false},
+    {"QRL_p62", [](rekdek_t& r) -> real& { return r.sds_m; }, 197.17, "197,17", true},
+    {"QRL_doch_opod", [](rekdek_t& r) -> real& { return r.doch_opod; }, 53343.61, "53.343,61", false},
+    {"QRL_dz", [](rekdek_t& r) -> real& { return r.dzagr; }, 8400, "8.400,00", false},
+    {"QRL_dz1", [](rekdek_t& r) -> real& { return r.dzagr_m; }, 24600, "24.600,00", true},
+    {"QRL_podst_opod", [](rekdek_t& r) -> real& { return r.podst_opod; }, 53343.61, "53.344", false},
+    {"QRL_pod", [](rekdek_t& r) -> real& { return r.pod; }, 8914.89, "8.914,89", false},
+    {"QRL_dolpod", [](rekdek_t& r) -> real& { return r.dolpod; }, 203.2, "203,20", false},
+    {"QRL_pod_zagr", [](rekdek_t& r) -> real& { return r.pod_zagr; }, 204.21, "204,21", false},
+    {"QRL_pod_zagr1", [](rekdek_t& r) -> real& { return r.pod_zagr_m; }, 205.22, "205,22", true},
+    {"QRL_pod1", [](rekdek_t& r) -> real& { return r.pod1; }, 8914.89, "8.914,89", false},
+    {"QRL_zdr", [](rekdek_t& r) -> real& { return r.pito.odl[14]; }, 3306.12, "3.306,12", false},
+    {"QRL_zdr1", [](rekdek_t& r) -> real& { return r.pito_m.odl[14]; }, 1240, "1.240,00", true},
+    {"QRL_zdr_zagr", [](rekdek_t& r) -> real& { return r.zdr_zagr; }, 209.23, "209,23", false},
+    {"QRL_zdr_zagr1", [](rekdek_t& r) -> real& { return r.zdr_zagr_m; }, 210.24, "210,24", true},
+    {"QRL_pod_o", [](rekdek_t& r) -> real& { return r.pod_o; }, 4368.77, "4.368,77", false},
+    {"QRL_pod_o1", [](rekdek_t& r) -> real& { return r.pod_o_m; }, 212.25, "212,25", true},
+    {"QRL_pod_d", [](rekdek_t& r) -> real& { return r.pod_po_odl; }, 1240.52, "1.240,52", false},
+    {"QRL_pod_d_b", [](rekdek_t& r) -> real& { return r.pod_d_b; }, 214.26, "214,26", false},
+    {"QRL_pod_zaokr", [](rekdek_t& r) -> real& { return r.pod_zaokr; }, 1026.49, "1.026", false},
+    {"QRL_sum_zal", [](rekdek_t& r) -> real& { return r.sum_zal; }, 4510, "4.510,00", false},
 };
 
 TEST(W36184, EveryBoxFromItsFieldWithTheDecimalsOfTheForm) {
@@ -93,7 +72,12 @@ TEST(W36184, EveryBoxFromItsFieldWithTheDecimalsOfTheForm) {
     const Case cases[] = {{"joint", 1}, {"individual", 0}, {"single parent", 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        HostData d = joint_return();
+        HostData d;
+        for (const auto& box : kBoxes) box.field(d.rekdek) = box.value;
+        // Fields beside them that the page must not read.
+        d.rekdek.ods = 999.99;
+        d.rekdek.br = 888.88;
+        d.rekdek.pod_po_odl_l = 777.77;
         d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
         const bool joint = c.sp_opod == 1;
         FilledPage p("TF_w36184", d);

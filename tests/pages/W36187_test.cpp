@@ -3,6 +3,7 @@
 // Card and the attorney.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "pages/page_classes.h"
@@ -14,7 +15,7 @@ namespace {
 
 using testing::FilledPage;
 
-HostData joint_return() {
+HostData return_with_closing_sections() {
     HostData d;
     auto& r = d.rekdek;
     r.sp_opod = 1;
@@ -26,16 +27,15 @@ HostData joint_return() {
     r.kontakt[1] = "tel. +48 601 734 902 ";
     r.kontakt[2] = "";
     r.inf_cel = true;
-    r.d_us[1] = "NIP 9271054484";
-    r.d_us[2] = "Sobańskiewicz Krzysztof";
-    r.d_us[3] = " US w Świebodzinie";
     r.peln = " Bożena Wróblewska-Kołodziej ";
+    r.d_us = {"NIP 9271054484", "Sobańskiewicz Krzysztof", " US w Świebodzinie"};
     return d;
 }
 
-// Each count goes to the box of its attachment; the label numbers follow the
-// attachment's index in the record, not the boxes.
-TEST(W36187, CountsGoToTheBoxesOfTheirAttachments) {
+// A count lands in the box of its kind of attachment: "QRL_zal" + the kind's
+// index in the record, whatever the order of the boxes; PIT/Z and PIT/MIT have
+// labels of their own.
+TEST(W36187, EachCountInTheBoxOfItsKind) {
     struct Case {
         const char* what;
         int base;    // ilzal[i] = base + i
@@ -50,7 +50,7 @@ TEST(W36187, CountsGoToTheBoxesOfTheirAttachments) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        HostData d = joint_return();
+        HostData d = return_with_closing_sections();
         for (int i = 1; i <= 12; ++i) d.rekdek.ilzal[i] = static_cast<byte>(i == c.zeroed ? 0 : c.base + i);
         d.rekdek.ilzal_mit = static_cast<byte>(c.mit);
         FilledPage p("TF_w36187", d);
@@ -80,7 +80,7 @@ TEST(W36187, NoAttachmentsPrintZeroInEveryCount) {
 }
 
 TEST(W36187, TransferAndSupplementaryInformation) {
-    HostData d = joint_return();
+    HostData d = return_with_closing_sections();
     FilledPage p("TF_w36187", d);
     EXPECT_EQ(p.printed("QRL_doch_45"), "1.234,50");
     EXPECT_EQ(p.printed("QRL_krs"), "0000270809 Hospicjum ZG");
@@ -90,88 +90,69 @@ TEST(W36187, TransferAndSupplementaryInformation) {
     EXPECT_EQ(p.printed("QRL_kontakt"), "tel. +48 601 734 902");
 }
 
-TEST(W36187, PitDCardAndAttorney) {
-    struct Case {
-        const char* what;
-        int sp_opod, d_kto, d_kod, kdr, kdr_m;
-        bool jest_peln;
-        const char *d_p, *d_m, *d28, *d36, *d37, *d_us, *kdr_p_mark, *kdr_m_mark, *peln;
-    };
-    const char* const us = "NIP 9271054484 Sobańskiewicz Krzysztof  US w Świebodzinie";
-    const Case cases[] = {
-        {"spouse filed it with PIT-36", 1, 1, 1, 1, 1, true, "", "x", "", "x", "", us, "x", "x",
-         "Bożena Wróblewska-Kołodziej"},
-        {"taxpayer filed it with PIT-37", 1, 0, 2, 0, 1, false, "x", "", "", "", "x", "", "", "x", ""},
-        {"nobody filed it", 1, 2, 1, 2, 0, false, "", "", "", "", "", "", "", "", ""},
-        {"individual: no spouse's card", 0, 1, 0, 1, 1, true, "", "x", "x", "", "", us, "x", "",
-         "Bożena Wróblewska-Kołodziej"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        HostData d = joint_return();
-        auto& r = d.rekdek;
-        r.sp_opod = static_cast<byte>(c.sp_opod);
-        r.d_kto = static_cast<byte>(c.d_kto);
-        r.d_kod = static_cast<byte>(c.d_kod);
-        r.kdr = static_cast<byte>(c.kdr);
-        r.kdr_m = static_cast<byte>(c.kdr_m);
-        r.jest_peln = c.jest_peln;
+// The PIT/D, card and attorney boxes follow the rules of PIT-37 page 4, whose
+// tests take them case by case: whatever the codes, both pages print the same.
+TEST(W36187, PitDCardAndAttorneyAsOnPit37) {
+    HostData d = return_with_closing_sections();
+    auto& r = d.rekdek;
+    r.d_kto = 1;
+    r.d_kod = 1;
+    r.kdr = 1;
+    r.kdr_m = 1;
+    r.jest_peln = true;
+    {
         FilledPage p("TF_w36187", d);
-        EXPECT_EQ(p.printed("QRL_d_p"), c.d_p);
-        EXPECT_EQ(p.printed("QRL_d_m"), c.d_m);
-        EXPECT_EQ(p.printed("QRL_d28"), c.d28);
-        EXPECT_EQ(p.printed("QRL_d36"), c.d36);
-        EXPECT_EQ(p.printed("QRL_d37"), c.d37);
-        EXPECT_EQ(p.printed("QRL_d_us"), c.d_us);
-        EXPECT_EQ(p.printed("QRL_kdr_p"), c.kdr_p_mark);
-        EXPECT_EQ(p.printed("QRL_kdr_m"), c.kdr_m_mark);
-        EXPECT_EQ(p.printed("QRL_peln"), c.peln);
+        EXPECT_EQ(p.printed("QRL_d_m"), "x");
+        EXPECT_EQ(p.printed("QRL_d36"), "x");
+        EXPECT_EQ(p.printed("QRL_d_us"), "NIP 9271054484 Sobańskiewicz Krzysztof  US w Świebodzinie");
+        EXPECT_EQ(p.printed("QRL_kdr_m"), "x");
+        EXPECT_EQ(p.printed("QRL_peln"), "Bożena Wróblewska-Kołodziej");
     }
+    const char* const labels[] = {"QRL_d_p",  "QRL_d_m",  "QRL_d28",   "QRL_d36",  "QRL_d37",
+                                  "QRL_d_us", "QRL_peln", "QRL_kdr_p", "QRL_kdr_m"};
+    for (int sp_opod : {1, 0})
+        for (int d_kto : {0, 1, 2})
+            for (int d_kod : {0, 2, 3})
+                for (int kdr : {0, 1, 2}) {
+                    SCOPED_TRACE(::testing::Message() << "sp_opod " << sp_opod << " d_kto " << d_kto << " d_kod "
+                                                      << d_kod << " kdr " << kdr);
+                    r.sp_opod = static_cast<byte>(sp_opod);
+                    r.d_kto = static_cast<byte>(d_kto);
+                    r.d_kod = static_cast<byte>(d_kod);
+                    r.kdr = r.kdr_m = static_cast<byte>(kdr);
+                    r.jest_peln = kdr == 1;
+                    FilledPage p36("TF_w36187", d);
+                    FilledPage p37("TF_w37184", d);
+                    for (const char* l : labels) EXPECT_EQ(p36.printed(l), p37.printed(l)) << l;
+                }
 }
 
-// The amounts right-aligned in 104 pixels and the KRS number left-aligned,
-// all over the form; the long texts regular, centred in fixed widths on a
-// white ground, the attorney bold; the counts bold, centred on a white ground;
-// the marks in the mark font.
+// The counts bold, centred and sized to their text on a white ground; the
+// amounts right-aligned in 104 pixels and the KRS number left-aligned, all
+// over the form; the long texts regular, centred in fixed widths on a white
+// ground, the attorney bold; the marks in the mark font.
 TEST(W36187, LabelsLookAsTheirBoxesAsk) {
     using report::Align;
     using report::FontClass;
     using testing::Look;
-    const Look count{Align::Center, true, true};
     const Look mark{.auto_size = true, .font = FontClass::Mark};
     const auto text = [](int width) {
         return Look{.align = Align::Center, .opaque = true, .font = FontClass::Plain, .width = width};
     };
-    testing::expect_label_looks("W36187", {
-                                              {"QRL_doch_45", {.align = Align::Right, .width = 104}},
-                                              {"QRL_krs", {Align::Left, true}},
-                                              {"QRL_kwopp", {.align = Align::Right, .width = 104}},
-                                              {"QRL_cel", text(471)},
-                                              {"QRL_inf_cel", mark},
-                                              {"QRL_kontakt", text(669)},
-                                              {"QRL_zal1", count},
-                                              {"QRL_zal7", count},
-                                              {"QRL_zal8", count},
-                                              {"QRL_zaluz", count},
-                                              {"QRL_zal10", count},
-                                              {"QRL_zal2", count},
-                                              {"QRL_zal3", count},
-                                              {"QRL_zal4", count},
-                                              {"QRL_zal5", count},
-                                              {"QRL_zal6", count},
-                                              {"QRL_tp", count},
-                                              {"QRL_zal12", count},
-                                              {"QRL_zal11", count},
-                                              {"QRL_d_p", mark},
-                                              {"QRL_d_m", mark},
-                                              {"QRL_d28", mark},
-                                              {"QRL_d36", mark},
-                                              {"QRL_d37", mark},
-                                              {"QRL_d_us", text(665)},
-                                              {"QRL_kdr_p", mark},
-                                              {"QRL_kdr_m", mark},
-                                              {"QRL_peln", {.align = Align::Center, .opaque = true, .width = 248}},
-                                          });
+    std::map<std::string, Look> other = {
+        {"QRL_doch_45", {.align = Align::Right, .width = 104}},
+        {"QRL_krs", {Align::Left, true}},
+        {"QRL_kwopp", {.align = Align::Right, .width = 104}},
+        {"QRL_cel", text(471)},
+        {"QRL_kontakt", text(669)},
+        {"QRL_d_us", text(665)},
+        {"QRL_peln", {.align = Align::Center, .opaque = true, .width = 248}},
+    };
+    for (const char* m :
+         {"QRL_inf_cel", "QRL_d_p", "QRL_d_m", "QRL_d28", "QRL_d36", "QRL_d37", "QRL_kdr_p", "QRL_kdr_m"})
+        other[m] = mark;
+    EXPECT_EQ(pages::layout_of("W36187").elements.size(), 28U);
+    testing::expect_label_looks("W36187", Look{Align::Center, true, true}, other);
     EXPECT_EQ(pages::layout_of("W36187").image, (report::Rect{2, 0, 777, 1090}));
     testing::expect_placed("W36187", {{"QRL_doch_45", 630, 47, 104, 17},
                                       {"QRL_krs", 174, 139},
