@@ -1,8 +1,8 @@
 // The request to transfer 1 % of the tax to a public-benefit organisation and
-// the supplementary information after it, as PIT-37 page 3 and PIT-36 page 7
-// print them: the organisation's KRS number (`QRL_krs`), the amount
-// (`QRL_kwopp`), the purpose (`QRL_cel`), the consent mark (`QRL_inf_cel`) and
-// the contact line (`QRL_kontakt`).
+// the supplementary information after it, as PIT-37 page 3, PIT-36 page 7 and
+// PIT-36L page 4 print them: the organisation's KRS number (`QRL_krs`), the
+// amount (`QRL_kwopp`), the purpose (`QRL_cel`), the consent mark
+// (`QRL_inf_cel`) and the contact line (`QRL_kontakt`).
 #pragma once
 
 #include "records/rekdek.h"
