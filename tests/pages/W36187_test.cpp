@@ -18,16 +18,14 @@ using testing::FilledPage;
 HostData return_with_closing_sections() {
     HostData d;
     auto& r = d.rekdek;
-    r.sp_opod = 1;
     r.doch_45 = 1234.5;
     r.krs = " 0000270809 Hospicjum ZG ";
     r.kwopp = 89.1;
-    r.cel[1] = "Hospicjum domowe";
-    r.cel[2] = " dla dzieci ";
-    r.kontakt[1] = "tel. +48 601 734 902 ";
-    r.kontakt[2] = "";
+    r.cel = {"Hospicjum domowe", " dla dzieci "};
+    r.kontakt = {"tel. +48 601 734 902 ", ""};
     r.inf_cel = true;
     r.peln = " Bożena Wróblewska-Kołodziej ";
+    r.sp_opod = 1;
     r.d_us = {"NIP 9271054484", "Sobańskiewicz Krzysztof", " US w Świebodzinie"};
     return d;
 }
