@@ -17,6 +17,10 @@
 #include "pages/pit28/W28a18_1.h"
 #include "pages/pit28/W28b18_1.h"
 #include "pages/pit28/W28b18_2.h"
+#include "pages/pit36/W36184.h"
+#include "pages/pit36/W36185.h"
+#include "pages/pit36/W36186.h"
+#include "pages/pit36/W36187.h"
 #include "pages/pit36l/W36l18_1.h"
 #include "pages/pit36l/W36l18_2.h"
 #include "pages/pit36l/W36l18_3.h"
@@ -79,6 +83,10 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w28a18_1, &F_w28a18_1>("TF_w28a18_1"),
         page_class<TF_w28b18_1, &F_w28b18_1>("TF_w28b18_1"),
         page_class<TF_w28b18_2, &F_w28b18_2>("TF_w28b18_2"),
+        page_class<TF_w36184, &F_w36184>("TF_w36184"),
+        page_class<TF_w36185, &F_w36185>("TF_w36185"),
+        page_class<TF_w36186, &F_w36186>("TF_w36186"),
+        page_class<TF_w36187, &F_w36187>("TF_w36187"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
