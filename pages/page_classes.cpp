@@ -10,6 +10,9 @@
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/pit36/W36181.h"
+#include "pages/pit36/W36182.h"
+#include "pages/pit36/W36183.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -61,6 +64,9 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
+        page_class<TF_w36181, &F_w36181>("TF_w36181"),
+        page_class<TF_w36182, &F_w36182>("TF_w36182"),
+        page_class<TF_w36183, &F_w36183>("TF_w36183"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
