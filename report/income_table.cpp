@@ -44,8 +44,8 @@ void fill_totals_row(Band& band, const std::string& prefix, const wiersz_zr& row
     column(band, prefix, '5', row.zal, 0);
 }
 
-void fill_business_row(Band& band, const std::string& prefix, std::string_view exempt, const wiersz_zr& row,
-                       int answer, const dane_pitz& pitz) {
+void fill_business_row(Band& band, const std::string& prefix, std::string_view exempt, const wiersz_zr& row, int answer,
+                       const dane_pitz& pitz) {
     column(band, prefix, '1', row.prz, 2);
     column(band, prefix, '2', row.kosz, 2);
     column(band, prefix, '3', row.doch >= 0 ? row.doch : 0.0, 2);

@@ -39,8 +39,8 @@ void fill_totals_row(Band& band, const std::string& prefix, const wiersz_zr& row
 // additions of art. 44 ust. 7f, prints the PIT/Z loss `st_7f`; any other
 // answer the row's own loss. The income column shows the income when it is
 // zero or more, else 0.
-void fill_business_row(Band& band, const std::string& prefix, std::string_view exempt, const wiersz_zr& row,
-                       int answer, const dane_pitz& pitz);
+void fill_business_row(Band& band, const std::string& prefix, std::string_view exempt, const wiersz_zr& row, int answer,
+                       const dane_pitz& pitz);
 
 // A row kept in single precision (revenue, costs, income), without advance:
 // columns 1 and 2, the income split into columns 3 and 4.

@@ -44,8 +44,8 @@ TEST(W36182, SectionCMarksEachPersonsAnswer) {
         {1, 2, true, {"QRL_idp1", "QRL_idm2"}},
         {5, 5, true, {"QRL_idp5", "QRL_idm5"}},
         {0, 3, true, {"QRL_idm3"}},
-        {6, 255, true, {}},                 // codes outside 1 to 5 mark nothing
-        {4, 4, false, {"QRL_idp4"}},        // the spouse's answer only under joint taxation
+        {6, 255, true, {}},           // codes outside 1 to 5 mark nothing
+        {4, 4, false, {"QRL_idp4"}},  // the spouse's answer only under joint taxation
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.taxpayer) + "/" + std::to_string(c.spouse) + (c.joint ? " joint" : ""));
@@ -161,13 +161,10 @@ TEST(W36182, BusinessRowFollowsTheExemptionAnswer) {
         const char* exempt;  // poz. 58
     };
     const Case cases[] = {
-        {1, -2000.0, "0,00", "2.000,00", ""},
-        {1, 2000.0, "2.000,00", "0,00", ""},
+        {1, -2000.0, "0,00", "2.000,00", ""},           {1, 2000.0, "2.000,00", "0,00", ""},
         {3, -2000.0, "0,00", "345,67", "12.000,00"},  // the PIT/Z loss whatever the row's sign
-        {3, 2000.0, "2.000,00", "345,67", "12.000,00"},
-        {4, -2000.0, "0,00", "890,12", ""},
-        {4, 2000.0, "2.000,00", "890,12", ""},
-        {5, 0.0, "0,00", "0,00", ""},
+        {3, 2000.0, "2.000,00", "345,67", "12.000,00"}, {4, -2000.0, "0,00", "890,12", ""},
+        {4, 2000.0, "2.000,00", "890,12", ""},          {5, 0.0, "0,00", "0,00", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("answer " + std::to_string(c.answer) + " income " + std::to_string(c.doch));
@@ -213,13 +210,13 @@ TEST(W36182, PensionsOtherSourcesAndTotals) {
 }
 
 TEST(W36182, SpouseRowsOneAndTwoOnlyUnderJointTaxation) {
-    const std::vector<std::string> spouse = {"QRL_pm11", "QRL_pm12", "QRL_pm13",   "QRL_pm14",   "QRL_pm15",
-                                             "QRL_pm21", "QRL_pm23", "QRL_pm25",   "QRL_pm11_1", "QRL_pm12_1"};
+    const std::vector<std::string> spouse = {"QRL_pm11", "QRL_pm12", "QRL_pm13", "QRL_pm14",   "QRL_pm15",
+                                             "QRL_pm21", "QRL_pm23", "QRL_pm25", "QRL_pm11_1", "QRL_pm12_1"};
     {
         HostData d = joint_return();
         FilledPage p("TF_w36182", d);
-        const std::vector<std::string> want = {"1.002,00", "100,00", "902,00", "0,00",   "10",
-                                               "2.002,00", "1.802,00", "20",   "502,00", "250,00"};
+        const std::vector<std::string> want = {"1.002,00", "100,00",   "902,00", "0,00",   "10",
+                                               "2.002,00", "1.802,00", "20",     "502,00", "250,00"};
         for (std::size_t i = 0; i < spouse.size(); ++i) EXPECT_EQ(p.printed(spouse[i]), want[i]) << spouse[i];
     }
     struct Case {

@@ -54,10 +54,10 @@ HostData joint_return() {
 // Every spouse label of the page: rows 3 to 11 of the table, poz. 113, the
 // 50 % sub-row, and the spouse's column of D.3 to F.
 std::vector<std::string> spouse_labels() {
-    std::vector<std::string> names = {"QRL_pm_zwol", "QRL_pm71_1", "QRL_pm72_1", "QRL_pm91", "QRL_pm92",
-                                      "QRL_pm93",    "QRL_pm95",   "QRL_pm1",    "QRL_zm1",  "QRL_dzw1",
-                                      "QRL_21_1_63b1", "QRL_str1", "QRL_zus1",   "QRL_zus_zagr1", "QRL_dpo1",
-                                      "QRL_po1",     "QRL_brm",    "QRL_br1m",   "QRL_brnm"};
+    std::vector<std::string> names = {"QRL_pm_zwol",   "QRL_pm71_1", "QRL_pm72_1", "QRL_pm91",      "QRL_pm92",
+                                      "QRL_pm93",      "QRL_pm95",   "QRL_pm1",    "QRL_zm1",       "QRL_dzw1",
+                                      "QRL_21_1_63b1", "QRL_str1",   "QRL_zus1",   "QRL_zus_zagr1", "QRL_dpo1",
+                                      "QRL_po1",       "QRL_brm",    "QRL_br1m",   "QRL_brnm"};
     for (int i = 3; i <= 8; ++i)
         for (int j = 1; j <= 5; ++j) names.push_back("QRL_pm" + std::to_string(i) + std::to_string(j));
     for (int j = 1; j <= 4; ++j) {
@@ -200,13 +200,27 @@ TEST(W36183, SectionsEAndFInTwoColumns) {
     HostData d = joint_return();
     FilledPage p("TF_w36183", d);
     const std::map<std::string, std::string> want = {
-        {"QRL_dzw", "11,00"},          {"QRL_dzw1", "22,00"},         {"QRL_21_1_63b", "1.234,50"},
-        {"QRL_21_1_63b1", "2.345,25"}, {"QRL_str", "22,00"},          {"QRL_str1", "44,00"},
-        {"QRL_zmar", "777,75"},        {"QRL_zus", "9.783,24"},       {"QRL_zus1", "4.321,09"},
-        {"QRL_zus_zagr", "33,00"},     {"QRL_zus_zagr1", "66,00"},    {"QRL_dpo", "44,00"},
-        {"QRL_dpo1", "88,00"},         {"QRL_po", "55,00"},           {"QRL_po1", "110,00"},
-        {"QRL_br", "16.250,40"},       {"QRL_brm", "100,01"},         {"QRL_br1", "16.250,40"},
-        {"QRL_br1m", "200,02"},        {"QRL_brn", "0,00"},           {"QRL_brnm", "300,03"},
+        {"QRL_dzw", "11,00"},
+        {"QRL_dzw1", "22,00"},
+        {"QRL_21_1_63b", "1.234,50"},
+        {"QRL_21_1_63b1", "2.345,25"},
+        {"QRL_str", "22,00"},
+        {"QRL_str1", "44,00"},
+        {"QRL_zmar", "777,75"},
+        {"QRL_zus", "9.783,24"},
+        {"QRL_zus1", "4.321,09"},
+        {"QRL_zus_zagr", "33,00"},
+        {"QRL_zus_zagr1", "66,00"},
+        {"QRL_dpo", "44,00"},
+        {"QRL_dpo1", "88,00"},
+        {"QRL_po", "55,00"},
+        {"QRL_po1", "110,00"},
+        {"QRL_br", "16.250,40"},
+        {"QRL_brm", "100,01"},
+        {"QRL_br1", "16.250,40"},
+        {"QRL_br1m", "200,02"},
+        {"QRL_brn", "0,00"},
+        {"QRL_brnm", "300,03"},
         {"QRL_ods", "4.560,00"},
         {"QRL_zr_str", "pozarolnicza działalność, 2016"},  // trimmed
     };
@@ -226,8 +240,8 @@ TEST(W36183, LabelsAreLaidOutAsTheirBoxesAsk) {
         {"QRL_zr_str", {.align = Align::Right, .opaque = true, .font = FontClass::Plain, .width = 409}},
     };
     for (const auto& e : pages::layout_of("W36183").elements) {
-        const bool in_table = e.name.starts_with("QRL_pm") && e.name != "QRL_pm" && e.name != "QRL_pm1" &&
-                              e.name != "QRL_pm_zwol";
+        const bool in_table =
+            e.name.starts_with("QRL_pm") && e.name != "QRL_pm" && e.name != "QRL_pm1" && e.name != "QRL_pm_zwol";
         if (in_table || e.name.starts_with("QRL_pozm") || e.name.starts_with("QRL_nrejm")) other.emplace(e.name, table);
     }
     testing::expect_label_looks("W36183", Look{Align::Right, true, true}, other);

@@ -30,7 +30,7 @@ TEST(RenderPit36, Page1ValuesLieInTheirBoxes) {
 TEST(RenderPit36, Page2ValuesLieInTheirBoxes) {
     if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
     HostData d = sample();
-    d.rekdek.dol_spadek = 1;                  // poz. 41b: the year moves to the deceased entrepreneur's place
+    d.rekdek.dol_spadek = 1;  // poz. 41b: the year moves to the deceased entrepreneur's place
     d.rekdek.pitz[1].rokzw = 2013;
     d.rekdek.dochody[1].zr[3].doch = -2500.5;  // the business row's loss, answer 4: the PIT/Z loss instead
     d.rekdek.pitz[1].st_7f = 1234.56;
