@@ -161,10 +161,13 @@ TEST(W36182, BusinessRowFollowsTheExemptionAnswer) {
         const char* exempt;  // poz. 58
     };
     const Case cases[] = {
-        {1, -2000.0, "0,00", "2.000,00", ""},           {1, 2000.0, "2.000,00", "0,00", ""},
-        {3, -2000.0, "0,00", "345,67", "12.000,00"},  // the PIT/Z loss whatever the row's sign
-        {3, 2000.0, "2.000,00", "345,67", "12.000,00"}, {4, -2000.0, "0,00", "890,12", ""},
-        {4, 2000.0, "2.000,00", "890,12", ""},          {5, 0.0, "0,00", "0,00", ""},
+        {1, -2000.0, "0,00", "2.000,00", ""},            // the row's own loss
+        {1, 2000.0, "2.000,00", "0,00", ""},             // the row's own income
+        {3, -2000.0, "0,00", "345,67", "12.000,00"},     // the PIT/Z loss whatever the row's sign
+        {3, 2000.0, "2.000,00", "345,67", "12.000,00"},  // and poz. 58 the exempt income
+        {4, -2000.0, "0,00", "890,12", ""},              // the loss after the additions
+        {4, 2000.0, "2.000,00", "890,12", ""},           // beside a positive income too
+        {5, 0.0, "0,00", "0,00", ""},                    // other answers: the row's own
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("answer " + std::to_string(c.answer) + " income " + std::to_string(c.doch));
@@ -210,14 +213,15 @@ TEST(W36182, PensionsOtherSourcesAndTotals) {
 }
 
 TEST(W36182, SpouseRowsOneAndTwoOnlyUnderJointTaxation) {
-    const std::vector<std::string> spouse = {"QRL_pm11", "QRL_pm12", "QRL_pm13", "QRL_pm14",   "QRL_pm15",
-                                             "QRL_pm21", "QRL_pm23", "QRL_pm25", "QRL_pm11_1", "QRL_pm12_1"};
+    const std::map<std::string, std::string> spouse = {
+        {"QRL_pm11", "1.002,00"}, {"QRL_pm12", "100,00"},   {"QRL_pm13", "902,00"},   {"QRL_pm14", "0,00"},
+        {"QRL_pm15", "10"},       {"QRL_pm21", "2.002,00"}, {"QRL_pm23", "1.802,00"}, {"QRL_pm25", "20"},
+        {"QRL_pm11_1", "502,00"}, {"QRL_pm12_1", "250,00"},
+    };
     {
         HostData d = joint_return();
         FilledPage p("TF_w36182", d);
-        const std::vector<std::string> want = {"1.002,00", "100,00",   "902,00", "0,00",   "10",
-                                               "2.002,00", "1.802,00", "20",     "502,00", "250,00"};
-        for (std::size_t i = 0; i < spouse.size(); ++i) EXPECT_EQ(p.printed(spouse[i]), want[i]) << spouse[i];
+        for (const auto& [name, value] : spouse) EXPECT_EQ(p.printed(name), value) << name;
     }
     struct Case {
         const char* what;
@@ -234,7 +238,7 @@ TEST(W36182, SpouseRowsOneAndTwoOnlyUnderJointTaxation) {
         d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
         d.wsp_z_malz = c.set;
         FilledPage p("TF_w36182", d);
-        for (const auto& n : spouse) EXPECT_EQ(p.printed(n), "") << n;
+        for (const auto& entry : spouse) EXPECT_EQ(p.printed(entry.first), "") << entry.first;
         EXPECT_EQ(p.printed("QRL_pp11"), "1.001,00");
     }
 }
