@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "pages/page_classes.h"
+#include "tests/pages/attachment_cases.h"
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
+#include "tests/pages/pit36_cases.h"
 
 namespace dek {
 namespace {
@@ -22,29 +24,19 @@ std::vector<std::string> person_labels(const std::string& suffix) {
     return names;
 }
 
+// The joint couple of the page tests with the rest of page 1 filled: year,
+// tax office (a trailing blank kept), addresses with their post offices.
 HostData joint_return() {
-    HostData d;
+    HostData d = testing::joint_couple();
     auto& r = d.rekdek;
-    r.nip = "5990001230";
-    r.nip_m = "9271054484";
     r.rok = 2018;
-    r.sp_opod = 1;
     r.urz = "Pierwszy Urząd Skarbowy w Zielonej Górze ";
-    r.podatnik.nazw = "Szczebrzeszyńska";
-    r.podatnik.im = "Agnieszka";
-    r.podatnik.dur = dt1{1976, 5, 30};
     r.podatnik.kr = "Polska";
     r.podatnik.ul = "Sikorskiego";
     r.podatnik.kodp = "66-200";
     r.podatnik.poczta = " Świebodzin 1 ";
-    r.podatnik.pesel = "76053031847";
-    r.malzonek.nazw = "Sobańskiewicz";
-    r.malzonek.im = "Krzysztof";
-    r.malzonek.dur = dt1{1974, 11, 2};
     r.malzonek.miejsc = "Cambridge";
     r.malzonek.poczta = "Cambridge, MA";
-    r.malzonek.pesel = "74110220654";
-    r.ident_pesel_m = true;
     return d;
 }
 
@@ -65,24 +57,17 @@ TEST(W36181, TitleStrikesOutTheOtherVariant) {
 TEST(W36181, JointReturnPrintsBothPersonsWithTheirPostOffices) {
     HostData d = joint_return();
     FilledPage p("TF_w36181", d);
-    EXPECT_EQ(p.printed("QRL_nip"), "5 9 9 - 0 0 0 - 1 2 - 3 0");
-    EXPECT_TRUE(p.enabled("QRL_kas_pes"));
-    EXPECT_EQ(p.caption("QRL_kas_pes"), "numer PESEL");  // exactly the form's words, no blanks
-    EXPECT_FALSE(p.enabled("QRL_kas_nip"));
-    EXPECT_EQ(p.printed("QRL_nip1"), "7 4 1 1 0 2 2 0 6 5 4");
-    EXPECT_TRUE(p.enabled("QRL_kas_nip1"));
-    EXPECT_FALSE(p.enabled("QRL_kas_pes1"));
     EXPECT_EQ(p.printed("QRL_rok"), "2 0 1 8");
     EXPECT_EQ(p.printed("QRL_sp_op2"), "x");
     EXPECT_EQ(p.printed("QRL_urz"), "Pierwszy Urząd Skarbowy w Zielonej Górze ");  // as stored
-    EXPECT_EQ(p.printed("QRL_nazw"), "Szczebrzeszyńska");
-    EXPECT_EQ(p.printed("QRL_dur"), "30-05-1976");
+    EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz");
+    EXPECT_EQ(p.printed("QRL_dur"), "14-09-1978");
     EXPECT_EQ(p.printed("QRL_kr"), "Polska");
     EXPECT_EQ(p.printed("QRL_kodp"), "66-200");
     EXPECT_EQ(p.printed("QRL_poczta"), " Świebodzin 1 ");
     EXPECT_EQ(p.printed("QRL_woj"), "");  // empty texts print nothing
-    EXPECT_EQ(p.printed("QRL_nazw1"), "Sobańskiewicz");
-    EXPECT_EQ(p.printed("QRL_dur1"), "02-11-1974");
+    EXPECT_EQ(p.printed("QRL_nazw1"), "Wąsowicz-Przybyszewska");
+    EXPECT_EQ(p.printed("QRL_dur1"), "27-03-1981");
     EXPECT_EQ(p.printed("QRL_miejsc1"), "Cambridge");
     EXPECT_EQ(p.printed("QRL_poczta1"), "Cambridge, MA");
     EXPECT_EQ(p.printed("QRL_zl_dek"), "x");
@@ -94,24 +79,13 @@ TEST(W36181, JointReturnPrintsBothPersonsWithTheirPostOffices) {
 // box 2, whatever the record holds for the spouse; the method's square and
 // poz. 8 follow their own fields.
 TEST(W36181, NotJointLeavesTheSpouseBlank) {
-    struct Case {
-        const char* what;
-        int sp_opod;
-        CodeSet set;
-        const char* square;  // the marked square of poz. 6, or nullptr
-    };
-    const Case cases[] = {
-        {"individual", 0, CodeSet::of({1}), "QRL_sp_op1"},
-        {"single parent", 3, CodeSet::of({1}), "QRL_sp_op4"},
-        {"joint code not in the set", 1, CodeSet::of({2}), "QRL_sp_op2"},
-        {"code above 3", 200, CodeSet::of({1}), nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        HostData d = joint_return();
-        d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
-        d.wsp_z_malz = c.set;
-        d.rekdek.nier_m = true;
+    const char* const squares[] = {"QRL_sp_op1", "QRL_sp_op3", "QRL_sp_op2"};  // the methods of the three ways
+    HostData joint = joint_return();
+    joint.rekdek.nier_m = true;
+    const auto returns = testing::not_joint_returns(joint);
+    for (std::size_t w = 0; w < returns.size(); ++w) {
+        SCOPED_TRACE(returns[w].first);
+        HostData d = returns[w].second;
         FilledPage p("TF_w36181", d);
         EXPECT_EQ(p.caption("QRL_nip1"), "");
         EXPECT_FALSE(p.enabled("QRL_nip1"));
@@ -120,7 +94,7 @@ TEST(W36181, NotJointLeavesTheSpouseBlank) {
         for (const auto& n : person_labels("1")) EXPECT_EQ(p.caption(n), "") << n;
         for (int i = 1; i <= 4; ++i) {
             const std::string n = "QRL_sp_op" + std::to_string(i);
-            EXPECT_EQ(p.caption(n), c.square != nullptr && n == c.square ? "x" : "") << n;
+            EXPECT_EQ(p.caption(n), n == squares[w] ? "x" : "") << n;
         }
         EXPECT_EQ(p.printed("QRL_nier1"), "x");
         EXPECT_EQ(p.printed("QRL_nier"), "");
@@ -128,17 +102,33 @@ TEST(W36181, NotJointLeavesTheSpouseBlank) {
     }
 }
 
-TEST(W36181, TaxpayerByPeselAndCorrectionWithReferenceNumber) {
+// A method code above 3 marks no square of poz. 6; whether B.2 prints follows
+// the host's set of joint codes alone.
+TEST(W36181, MethodCodeAboveThreeMarksNoSquare) {
+    for (const bool joint : {false, true}) {
+        SCOPED_TRACE(joint ? "in the joint set" : "not in the joint set");
+        HostData d = joint_return();
+        d.rekdek.sp_opod = joint ? 9 : 200;  // a code of 128 or more is never in the set
+        d.wsp_z_malz = CodeSet::of({1, 9});
+        FilledPage p("TF_w36181", d);
+        for (int i = 1; i <= 4; ++i) EXPECT_EQ(p.caption("QRL_sp_op" + std::to_string(i)), "") << i;
+        EXPECT_EQ(p.printed("QRL_poczta1"), joint ? "Cambridge, MA" : "");
+    }
+}
+
+// Both identifier boxes by NIP or PESEL: the value and the cover over the
+// words that do not apply, "numer PESEL" exactly as printed on the form.
+TEST(W36181, IdentifierBoxes) {
+    testing::expect_identifier_boxes("TF_w36181", joint_return(), "numer PESEL", "numer PESEL");
+}
+
+TEST(W36181, CorrectionWithReferenceNumber) {
     HostData d = joint_return();
-    d.rekdek.ident_pesel = true;
     d.rekdek.korekta = true;
     d.rekdek.nier = true;
     d.dr_dek_ref = true;
     d.nr_dek_refer = "8f3c5e1a9b7d2046c1e8a53f7b9d0e24";
     FilledPage p("TF_w36181", d);
-    EXPECT_EQ(p.printed("QRL_nip"), "7 6 0 5 3 0 3 1 8 4 7");
-    EXPECT_TRUE(p.enabled("QRL_kas_nip"));
-    EXPECT_FALSE(p.enabled("QRL_kas_pes"));
     EXPECT_EQ(p.printed("QRL_zl_dek"), "");
     EXPECT_EQ(p.printed("QRL_kor_dek"), "x");
     EXPECT_EQ(p.printed("QRL_nier"), "x");

@@ -7,33 +7,25 @@
 #include "pages/page_classes.h"
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
+#include "tests/pages/pit36_cases.h"
 
 namespace dek {
 namespace {
 
 using testing::FilledPage;
 
-// Rows that tell each other apart (row i of person k: revenue 1000·i + k,
-// costs 100·i, income 900·i + k, advance 10·i + 0.4) and a distinct amount in
-// every box of sections E and F, taxpayer and spouse.
+// The PIT-36 income return with a distinct amount in every box of sections E
+// and F, taxpayer and spouse.
 HostData joint_return() {
-    HostData d;
+    HostData d = testing::pit36_income_return();
     auto& r = d.rekdek;
-    r.sp_opod = 1;
     for (int k = 1; k <= 2; ++k) {
         auto& t = r.dochody[k];
-        for (int i = 1; i <= 9; ++i) t.zr[i] = wiersz_zr{1000.0 * i + k, 100.0 * i, 900.0 * i + k, 10.0 * i + 0.4};
         t.dzw = 11.0 * k;
         t.str = 22.0 * k;
         t.zus_zagr = 33.0 * k;
         t.dpo_zs = 44.0 * k;
         t.po = 55.0 * k;
-        r.k50[k] = dane_k50{500.0 + k, 250.0, 300.0 + k, 150.0};
-        r.poz[k] = {3500.0f + k, 2100.0f, 1400.0f};
-        r.nrej[k] = {1800.0f + k, 2220.0f, -420.5f};
-        r.pitz[k].zwol = 12000.0 + k;
-        r.pitz[k].st_b4 = 345.67;
-        r.pitz[k].st_7f = 890.12;
     }
     r.dochody[1].zr_str = "  pozarolnicza działalność, 2016  ";
     r.dzw63b = 1234.5f;
@@ -100,58 +92,17 @@ TEST(W36183, SpouseRowsUnderJointTaxation) {
 
 // The spouse's business row follows the spouse's own answer, never the
 // taxpayer's.
-TEST(W36183, SpouseBusinessRowFollowsTheSpousesAnswer) {
-    struct Case {
-        int answer;
-        double doch;
-        const char* income;
-        const char* loss;
-        const char* exempt;  // poz. 113
-    };
-    const Case cases[] = {
-        {1, -2000.0, "0,00", "2.000,00", ""},
-        {3, -2000.0, "0,00", "345,67", "12.002,00"},
-        {3, 2000.0, "2.000,00", "345,67", "12.002,00"},
-        {4, 2000.0, "2.000,00", "890,12", ""},
-        {0, 0.0, "0,00", "0,00", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("answer " + std::to_string(c.answer) + " income " + std::to_string(c.doch));
-        HostData d = joint_return();
-        d.rekdek.inf_dod[1] = 3;
-        d.rekdek.inf_dod[2] = static_cast<byte>(c.answer);
-        d.rekdek.dochody[2].zr[3] = wiersz_zr{7000.0, 9000.0, c.doch, 321.0};
-        FilledPage p("TF_w36183", d);
-        EXPECT_EQ(p.printed("QRL_pm31"), "7.000,00");
-        EXPECT_EQ(p.printed("QRL_pm32"), "9.000,00");
-        EXPECT_EQ(p.printed("QRL_pm33"), c.income);
-        EXPECT_EQ(p.printed("QRL_pm34"), c.loss);
-        EXPECT_EQ(p.printed("QRL_pm35"), "321");
-        EXPECT_EQ(p.printed("QRL_pm_zwol"), c.exempt);
-    }
-}
+TEST(W36183, SpouseBusinessRowFollowsTheSpousesAnswer) { testing::expect_business_row("TF_w36183", 2); }
 
 // Not taxed jointly: every spouse label of the page is empty, whatever the
 // record holds for the spouse; the taxpayer's column prints as ever.
 TEST(W36183, WithoutJointTaxationTheSpouseLabelsStayEmpty) {
-    struct Case {
-        const char* what;
-        int sp_opod;
-        CodeSet set;
-    };
-    const Case cases[] = {
-        {"individual", 0, CodeSet::of({1})},
-        {"widower", 2, CodeSet::of({1})},
-        {"joint code not in the set", 1, CodeSet::of({2})},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        HostData d = joint_return();
-        d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
-        d.wsp_z_malz = c.set;
-        d.rekdek.inf_dod[2] = 3;
-        d.rekdek.dochody[2].pm = 500.0;
-        d.rekdek.dochody[2].pm_obu = 1;
+    HostData joint = joint_return();
+    joint.rekdek.inf_dod[2] = 3;
+    joint.rekdek.dochody[2].pm = 500.0;
+    joint.rekdek.dochody[2].pm_obu = 1;
+    for (auto& [what, d] : testing::not_joint_returns(joint)) {
+        SCOPED_TRACE(what);
         FilledPage p("TF_w36183", d);
         for (const auto& n : spouse_labels()) EXPECT_EQ(p.printed(n), "") << n;
         EXPECT_EQ(p.printed("QRL_pm"), "0,00");
