@@ -13,6 +13,10 @@
 #include "pages/pit36/W36181.h"
 #include "pages/pit36/W36182.h"
 #include "pages/pit36/W36183.h"
+#include "pages/pit36l/W36l18_1.h"
+#include "pages/pit36l/W36l18_2.h"
+#include "pages/pit36l/W36l18_3.h"
+#include "pages/pit36l/W36l18_4.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -74,6 +78,10 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
+        page_class<TF_w36l18_1, &F_w36l18_1>("TF_w36l18_1"),
+        page_class<TF_w36l18_2, &F_w36l18_2>("TF_w36l18_2"),
+        page_class<TF_w36l18_3, &F_w36l18_3>("TF_w36l18_3"),
+        page_class<TF_w36l18_4, &F_w36l18_4>("TF_w36l18_4"),
     };
     // clang-format on
     return classes;
