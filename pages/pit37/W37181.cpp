@@ -1,7 +1,5 @@
 #include "pages/pit37/W37181.h"
 
-#include <string>
-
 #include "pages/page_classes.h"
 #include "report/fill.h"
 #include "report/first_page.h"
