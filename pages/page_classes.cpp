@@ -4,12 +4,17 @@
 #include <string>
 
 #include "pages/attachments/W2k18_1.h"
+#include "pages/attachments/Wb18_1.h"
+#include "pages/attachments/Wb18_2.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
+#include "pages/attachments/Wm18_1.h"
 #include "pages/attachments/Wo18_1.h"
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/attachments/Wz18_1.h"
+#include "pages/attachments/Wz18_2.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -68,6 +73,11 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
+        page_class<TF_wb18_1, &F_wb18_1>("TF_wb18_1"),
+        page_class<TF_wb18_2, &F_wb18_2>("TF_wb18_2"),
+        page_class<TF_wm18_1, &F_wm18_1>("TF_wm18_1"),
+        page_class<TF_wz18_1, &F_wz18_1>("TF_wz18_1"),
+        page_class<TF_wz18_2, &F_wz18_2>("TF_wz18_2"),
     };
     // clang-format on
     return classes;
