@@ -57,9 +57,9 @@ Captions merged(Captions a, const Captions& b) {
 }
 
 TEST(Wb18_1, SetsPlaceTheActivitiesAndTheFirstPartnership) {
-    const Captions b1_empty = {{"QRL_dzial", ""},   {"QRL_reg", ""},   {"QRL_mp", ""},
+    const Captions b1_empty = {{"QRL_dzial", ""},   {"QRL_reg", ""},    {"QRL_mp", ""},
                                {"QRL_prz_dg1", ""}, {"QRL_ko_dg1", ""}, {"QRL_d_dg1", ""}};
-    const Captions b2_empty = {{"QRL_dzial1", ""},  {"QRL_reg1", ""},  {"QRL_mp1", ""},
+    const Captions b2_empty = {{"QRL_dzial1", ""},  {"QRL_reg1", ""},   {"QRL_mp1", ""},
                                {"QRL_prz_dg2", ""}, {"QRL_ko_dg2", ""}, {"QRL_d_dg2", ""}};
     struct Case {
         const char* name;
@@ -67,9 +67,7 @@ TEST(Wb18_1, SetsPlaceTheActivitiesAndTheFirstPartnership) {
         Captions want;
     };
     const Case cases[] = {
-        {"first set: activity 1 trimmed, activity 2 and partnership 1 absent",
-         1,
-         2,
+        {"first set: activity 1 trimmed, activity 2 and partnership 1 absent", 1, 2,
          merged(merged({{"QRL_ilzalb", "2"},
                         {"QRL_dzial", "Handel obwoźny"},
                         {"QRL_reg", "123456785"},
@@ -79,9 +77,7 @@ TEST(Wb18_1, SetsPlaceTheActivitiesAndTheFirstPartnership) {
                         {"QRL_d_dg1", "6.000,25"}},
                        b2_empty),
                 empty_partnership("1"))},
-        {"second set: activity 3 absent, activity 4 with its loss, partnership 4 absent",
-         3,
-         2,
+        {"second set: activity 3 absent, activity 4 with its loss, partnership 4 absent", 3, 2,
          merged(merged({{"QRL_ilzalb", "2"},
                         {"QRL_dzial1", "Usługi remontowe"},
                         {"QRL_reg1", ""},
@@ -136,7 +132,8 @@ TEST(Wb18, AnActivityOfBlanksIsPresent) {
     d.rekdek.pitb[1].dzgosp[2] = dane_dzg{"   ", "", "", 5, 1, 4};
     {
         FilledPage p("TF_wb18_1", d, 1, 1, 1);
-        expect_captions(p, {{"QRL_dzial1", ""}, {"QRL_prz_dg2", "5,00"}, {"QRL_ko_dg2", "1,00"}, {"QRL_d_dg2", "4,00"}});
+        expect_captions(p,
+                        {{"QRL_dzial1", ""}, {"QRL_prz_dg2", "5,00"}, {"QRL_ko_dg2", "1,00"}, {"QRL_d_dg2", "4,00"}});
     }
     FilledPage p("TF_wb18_2", d, 1, 1);
     expect_captions(p, {{"QRL_prz_sum", "5,00"}, {"QRL_ko_sum", "1,00"}, {"QRL_d_sum", "4,00"}});
@@ -150,8 +147,7 @@ TEST(Wb18_2, SetsPlaceThePartnershipsAndTheTotalsOnce) {
         Captions want;
     };
     const Case cases[] = {
-        {"first set: partnership 2 as stored, partnership 3 absent, no totals",
-         1,
+        {"first set: partnership 2 as stored, partnership 3 absent, no totals", 1,
          merged(merged({{"QRL_nazsp2", " Alfa sp.j. "},
                         {"QRL_prsp2", "33,33"},
                         {"QRL_nipsp2", "526-025-02-74"},
@@ -167,8 +163,7 @@ TEST(Wb18_2, SetsPlaceThePartnershipsAndTheTotalsOnce) {
                 no_totals)},
         // Activities 1 and 4 and the attributable columns of partnership 2;
         // absent entries add nothing, whatever amounts they hold.
-        {"second set: partnerships 5 and 6 absent, the totals of every present entry",
-         4,
+        {"second set: partnerships 5 and 6 absent, the totals of every present entry", 4,
          merged(merged({{"QRL_prz_sum", "42.000,50"},
                         {"QRL_ko_sum", "27.234,75"},
                         {"QRL_d_sum", "14.765,75"},
@@ -203,10 +198,8 @@ TEST(Wb18_2, IncomeTotalSplitsIntoIncomeAndLoss) {
         HostData d = testing::joint_couple();
         d.rekdek.pitb[1].dzgosp[2] = dane_dzg{"", "123456785", "", 100, 200, c.income};
         FilledPage p("TF_wb18_2", d, 1, 1);
-        expect_captions(p, {{"QRL_prz_sum", "100,00"},
-                            {"QRL_ko_sum", "200,00"},
-                            {"QRL_d_sum", c.d_sum},
-                            {"QRL_st_sum", c.st_sum}});
+        expect_captions(
+            p, {{"QRL_prz_sum", "100,00"}, {"QRL_ko_sum", "200,00"}, {"QRL_d_sum", c.d_sum}, {"QRL_st_sum", c.st_sum}});
     }
 }
 
@@ -284,10 +277,9 @@ TEST(Wb18, LabelsAreLaidOutAsTheirBoxesAsk) {
                                  {"QRL_prz_sp16", amount}});
     const Look sum{Align::Right, false, true, true, FontClass::Sum, false, 130};
     const Look mark{Align::Center, true, false, false, FontClass::Mark};
-    std::map<std::string, Look> page2 = {{"QRL_prsp2", amount}, {"QRL_prsp3", amount},  {"QRL_prz_sum", sum},
-                                         {"QRL_ko_sum", sum},   {"QRL_d_sum", sum},     {"QRL_st_sum", sum},
-                                         {"QRL_21", mark},      {"QRL_22", mark},       {"QRL_31", mark},
-                                         {"QRL_32", mark}};
+    std::map<std::string, Look> page2 = {
+        {"QRL_prsp2", amount}, {"QRL_prsp3", amount}, {"QRL_prz_sum", sum}, {"QRL_ko_sum", sum}, {"QRL_d_sum", sum},
+        {"QRL_st_sum", sum},   {"QRL_21", mark},      {"QRL_22", mark},     {"QRL_31", mark},    {"QRL_32", mark}};
     for (const char* row : {"2", "3"})
         for (const char* col : {"1", "2", "3", "4", "5", "6"}) page2[std::string("QRL_prz_sp") + row + col] = amount;
     testing::expect_label_looks("Wb18_2", text, page2);

@@ -43,17 +43,17 @@ HostData exemption_return() {
 }
 
 const Captions kSectionB = {
-    {"QRL_prz11", "11,11"}, {"QRL_prz12", "12,12"}, {"QRL_prz13", "13,13"},    {"QRL_prz14", "14,14"},
-    {"QRL_prz21", "21,21"}, {"QRL_prz22", "22,22"}, {"QRL_prz23", "23,23"},    {"QRL_prz24", "24,24"},
-    {"QRL_prz31", "31,31"}, {"QRL_prz32", "32,32"}, {"QRL_prz33", "33,33"},    {"QRL_prz34", "34,34"},
-    {"QRL_prz41", "11,11"}, {"QRL_prz42", "12,12"}, {"QRL_prz43", "5.000,50"}, {"QRL_prz44", "0,00"},
+    {"QRL_prz11", "11,11"},    {"QRL_prz12", "12,12"}, {"QRL_prz13", "13,13"},    {"QRL_prz14", "14,14"},
+    {"QRL_prz21", "21,21"},    {"QRL_prz22", "22,22"}, {"QRL_prz23", "23,23"},    {"QRL_prz24", "24,24"},
+    {"QRL_prz31", "31,31"},    {"QRL_prz32", "32,32"}, {"QRL_prz33", "33,33"},    {"QRL_prz34", "34,34"},
+    {"QRL_prz41", "11,11"},    {"QRL_prz42", "12,12"}, {"QRL_prz43", "5.000,50"}, {"QRL_prz44", "0,00"},
     {"QRL_prz53", "1.234,56"},
 };
 
 const Captions kSectionC = {
-    {"QRL_rok", "2 0 1 5"},       {"QRL_prz11", "41,41"}, {"QRL_prz12", "42,42"},     {"QRL_prz13", "43,43"},
-    {"QRL_prz14", "44,44"},       {"QRL_w1", "3.690,00"}, {"QRL_w2", "150,75"},       {"QRL_w3", "37.887,25"},
-    {"QRL_w4", "41.577,25"},      {"QRL_prz21", "41,41"}, {"QRL_prz22", "42,42"},     {"QRL_prz23", "41.577,25"},
+    {"QRL_rok", "2 0 1 5"},  {"QRL_prz11", "41,41"}, {"QRL_prz12", "42,42"}, {"QRL_prz13", "43,43"},
+    {"QRL_prz14", "44,44"},  {"QRL_w1", "3.690,00"}, {"QRL_w2", "150,75"},   {"QRL_w3", "37.887,25"},
+    {"QRL_w4", "41.577,25"}, {"QRL_prz21", "41,41"}, {"QRL_prz22", "42,42"}, {"QRL_prz23", "41.577,25"},
     {"QRL_prz24", "150,75"},
 };
 
@@ -127,7 +127,8 @@ TEST(Wz18, SpouseSheetsReadTheSpouse) {
     }
     d.rekdek.inf_dod = {3, 4};
     FilledPage p("TF_wz18_2", d, 2);
-    expect_captions(p, {{"QRL_rok", "2 0 1 4"}, {"QRL_prz11", "8.100,00"}, {"QRL_w4", "777,00"}, {"QRL_prz23", "777,00"}});
+    expect_captions(p,
+                    {{"QRL_rok", "2 0 1 4"}, {"QRL_prz11", "8.100,00"}, {"QRL_w4", "777,00"}, {"QRL_prz23", "777,00"}});
 }
 
 // The amounts end on the right edges of their boxes and follow their text,
@@ -154,8 +155,7 @@ TEST(Wz18, TellingRectangles) {
     const int lefts[] = {136, 328, 496, 666};
     for (int row = 1; row <= 3; ++row)
         for (int col = 1; col <= 4; ++col)
-            page1.push_back(
-                {"QRL_prz" + std::to_string(row) + std::to_string(col), lefts[col - 1], tops[row - 1]});
+            page1.push_back({"QRL_prz" + std::to_string(row) + std::to_string(col), lefts[col - 1], tops[row - 1]});
     testing::expect_placed("Wz18_1", page1);
     testing::expect_placed("Wz18_2", {
                                          {"QRL_prz11", 155, 158},
