@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
@@ -12,9 +13,10 @@
 namespace dek {
 namespace {
 
+using testing::Captions;
+using testing::expect_captions;
 using testing::FilledPage;
 using testing::Look;
-using Captions = std::map<std::string, std::string>;
 
 // The taxpayer of a joint return with activities 1 and 4 and partnership 2
 // present; activity 2 and partnership 5 are absent although they hold a place
@@ -37,10 +39,6 @@ HostData business_return() {
     b.spolki[5].prz_sp = {500, 500, 500, 500, 500, 500};
     r.pitb_e[1] = 1;
     return d;
-}
-
-void expect_captions(const FilledPage& p, const Captions& want) {
-    for (const auto& [name, caption] : want) EXPECT_EQ(p.printed(name), caption) << name;
 }
 
 // The eleven labels of an empty partnership row.
@@ -287,32 +285,32 @@ TEST(Wb18, LabelsAreLaidOutAsTheirBoxesAsk) {
         EXPECT_EQ(testing::designed_element("Wb18_2", n)->caption, "X") << n;
 }
 
+// The partnership amount rows keep the columns of page 1 at their own heights.
 TEST(Wb18, TellingRectangles) {
-    testing::expect_placed("Wb18_1", {
-                                         {"QRL_nip", 131, 39, 151, 17},
-                                         {"QRL_ilzalb", 731, 170},
-                                         {"QRL_prz_dg1", 180, 487},
-                                         {"QRL_nazsp1", 80, 817, 429, 17},
-                                         {"QRL_prsp1", 662, 815, 70, 17},
-                                         {"QRL_prz_sp11", 51, 1008, 102},
-                                         {"QRL_prz_sp12", 165, 1008, 106},
-                                         {"QRL_prz_sp13", 283, 1008, 103},
-                                         {"QRL_prz_sp14", 414, 1008, 90},
-                                         {"QRL_prz_sp15", 538, 1008, 90},
-                                         {"QRL_prz_sp16", 664, 1008, 90},
-                                     });
-    testing::expect_placed("Wb18_2", {
-                                         {"QRL_prz_sp21", 51, 298},
-                                         {"QRL_prz_sp36", 664, 590},
-                                         {"QRL_prz_sum", 75, 724, 130, 21},
-                                         {"QRL_ko_sum", 238, 724, 130, 21},
-                                         {"QRL_d_sum", 428, 724, 130, 21},
-                                         {"QRL_st_sum", 619, 724, 130, 21},
-                                         {"QRL_21", 150, 831},
-                                         {"QRL_22", 247, 831},
-                                         {"QRL_31", 497, 831},
-                                         {"QRL_32", 607, 831},
-                                     });
+    std::vector<testing::Placed> page1 = {
+        {"QRL_nip", 131, 39, 151, 17},    {"QRL_ilzalb", 731, 170},        {"QRL_prz_dg1", 180, 487},
+        {"QRL_nazsp1", 80, 817, 429, 17}, {"QRL_prsp1", 662, 815, 70, 17},
+    };
+    std::vector<testing::Placed> page2 = {
+        {"QRL_prz_sum", 75, 724, 130, 21},
+        {"QRL_ko_sum", 238, 724, 130, 21},
+        {"QRL_d_sum", 428, 724, 130, 21},
+        {"QRL_st_sum", 619, 724, 130, 21},
+        {"QRL_21", 150, 831},
+        {"QRL_22", 247, 831},
+        {"QRL_31", 497, 831},
+        {"QRL_32", 607, 831},
+    };
+    const int lefts[] = {51, 165, 283, 414, 538, 664};
+    const int widths[] = {102, 106, 103, 90, 90, 90};
+    for (const auto& [row, top] : {std::pair{1, 1008}, std::pair{2, 298}, std::pair{3, 590}}) {
+        for (int j = 1; j <= 6; ++j) {
+            const std::string name = "QRL_prz_sp" + std::to_string(row) + std::to_string(j);
+            (row == 1 ? page1 : page2).push_back({name, lefts[j - 1], top, widths[j - 1], 17});
+        }
+    }
+    testing::expect_placed("Wb18_1", page1);
+    testing::expect_placed("Wb18_2", page2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
@@ -18,7 +19,6 @@ using testing::Look;
 // losses in the pension row, the rent row and the total, advances with grosze.
 HostData minors_return() {
     HostData d = testing::joint_couple();
-    d.rekdek.rok = 2018;
     dane_doch& m = d.rekdek.dochody[2];
     m.zr_dz[1] = wiersz_zr{1200, 50, -300, 12.49};
     m.zr_dz[2] = wiersz_zr{7200, 1000, -500.25, 0};
@@ -82,6 +82,7 @@ TEST(Wm18_1, HeadingOfThePersonTheJobNames) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "nrp " << c.nrp << " by PESEL " << c.by_pesel);
         HostData d = minors_return();
+        d.rekdek.rok = 2018;
         // The other person's flag says the opposite: only this person's counts.
         d.rekdek.ident_pesel = c.nrp == 1 ? c.by_pesel : !c.by_pesel;
         d.rekdek.ident_pesel_m = c.nrp == 2 ? c.by_pesel : !c.by_pesel;

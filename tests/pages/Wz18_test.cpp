@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
@@ -12,17 +13,15 @@
 namespace dek {
 namespace {
 
+using testing::expect_captions;
 using testing::FilledPage;
-using testing::Look;
-using Captions = std::map<std::string, std::string>;
 
 // Every amount of the taxpayer's block tells its row and column apart; the
 // spouse's block has figures of its own.
 HostData exemption_return() {
     HostData d = testing::joint_couple();
-    auto& r = d.rekdek;
-    r.rok = 2018;
-    dane_pitz& z = r.pitz[1];
+    d.rekdek.rok = 2018;
+    dane_pitz& z = d.rekdek.pitz[1];
     for (int row = 1; row <= 4; ++row)
         for (int col = 1; col <= 4; ++col) z.kw[row][col] = (row * 10 + col) * 1.01;
     z.rokzw = 2015;
@@ -33,7 +32,7 @@ HostData exemption_return() {
     z.doch_b4 = 5000.5;
     z.st_b4 = 0;
     z.zwol = 1234.56;
-    dane_pitz& m = r.pitz[2];
+    dane_pitz& m = d.rekdek.pitz[2];
     m.kw[1] = {9100, 9200, 9300, 9400};
     m.kw[4] = {8100, 8200, 8300, 8400};
     m.rokzw = 2014;
@@ -42,7 +41,7 @@ HostData exemption_return() {
     return d;
 }
 
-const Captions kSectionB = {
+const testing::Captions kSectionB = {
     {"QRL_prz11", "11,11"},    {"QRL_prz12", "12,12"}, {"QRL_prz13", "13,13"},    {"QRL_prz14", "14,14"},
     {"QRL_prz21", "21,21"},    {"QRL_prz22", "22,22"}, {"QRL_prz23", "23,23"},    {"QRL_prz24", "24,24"},
     {"QRL_prz31", "31,31"},    {"QRL_prz32", "32,32"}, {"QRL_prz33", "33,33"},    {"QRL_prz34", "34,34"},
@@ -50,21 +49,17 @@ const Captions kSectionB = {
     {"QRL_prz53", "1.234,56"},
 };
 
-const Captions kSectionC = {
+const testing::Captions kSectionC = {
     {"QRL_rok", "2 0 1 5"},  {"QRL_prz11", "41,41"}, {"QRL_prz12", "42,42"}, {"QRL_prz13", "43,43"},
     {"QRL_prz14", "44,44"},  {"QRL_w1", "3.690,00"}, {"QRL_w2", "150,75"},   {"QRL_w3", "37.887,25"},
     {"QRL_w4", "41.577,25"}, {"QRL_prz21", "41,41"}, {"QRL_prz22", "42,42"}, {"QRL_prz23", "41.577,25"},
     {"QRL_prz24", "150,75"},
 };
 
-Captions cleared(const Captions& section) {
-    Captions c;
+testing::Captions cleared(const testing::Captions& section) {
+    testing::Captions c;
     for (const auto& entry : section) c[entry.first] = "";
     return c;
-}
-
-void expect_captions(const FilledPage& p, const Captions& want) {
-    for (const auto& [name, caption] : want) EXPECT_EQ(p.printed(name), caption) << name;
 }
 
 TEST(Wz18_1, SectionBOnlyForTheYearOfTheExemption) {
@@ -135,8 +130,8 @@ TEST(Wz18, SpouseSheetsReadTheSpouse) {
 // on white; the heading is transparent and of fixed size, the names on white.
 TEST(Wz18, LabelsAreLaidOutAsTheirBoxesAsk) {
     using report::Align;
-    const Look amount{Align::Right, true, true};
-    const Look name{Align::Center, false, true};
+    const testing::Look amount{Align::Right, true, true};
+    const testing::Look name{Align::Center, false, true};
     testing::expect_label_looks("Wz18_1", amount,
                                 {{"QRL_nip", {Align::Left, false, false, true, report::FontClass::Value, false, 191}},
                                  {"QRL_rok", {Align::Left}},
