@@ -72,9 +72,9 @@ TEST(RenderPit28, AttachmentBValuesLieInTheirBoxes) {
     if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
     HostData d = sample();
     expect_words_in_fields("TF_w28b18_1", d, {{"Stolarnia", "poz7"}, {"548-237-24-92", "poz8"}, {"47.449,19", "poz26"}},
-                           0, 3);
+                           0, 0, 0, 3);
     expect_words_in_fields("TF_w28b18_2", d, {{"Apartamenty", "poz36"}, {"15.200,00", "poz55"}, {"62.649,19", "poz67"}},
-                           0, 4);
+                           0, 0, 0, 4);
 }
 
 }  // namespace
