@@ -4,12 +4,17 @@
 #include <string>
 
 #include "pages/attachments/W2k18_1.h"
+#include "pages/attachments/Wbr18_1.h"
+#include "pages/attachments/Wbr18_2.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
+#include "pages/attachments/Wds18_1.h"
+#include "pages/attachments/Wds18_2.h"
 #include "pages/attachments/Wo18_1.h"
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/attachments/Wzg18_1.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -68,6 +73,11 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
+        page_class<TF_wzg18_1, &F_wzg18_1>("TF_wzg18_1"),
+        page_class<TF_wbr18_1, &F_wbr18_1>("TF_wbr18_1"),
+        page_class<TF_wbr18_2, &F_wbr18_2>("TF_wbr18_2"),
+        page_class<TF_wds18_1, &F_wds18_1>("TF_wds18_1"),
+        page_class<TF_wds18_2, &F_wds18_2>("TF_wds18_2"),
     };
     // clang-format on
     return classes;

@@ -1,0 +1,31 @@
+// The heading of the attachments printed once per person, for the person a
+// page's `nrp` names (1 taxpayer, 2 spouse) whatever the taxation method: the
+// identifier box `QRL_nip` (with the covers `QRL_kas_nip` and `QRL_kas_pes`
+// where the form offers NIP or PESEL) and the surname, first name and date of
+// birth `QRL_nazw`, `QRL_im`, `QRL_dur` of section A.
+#pragma once
+
+#include "records/host_data.h"
+#include "report/page.h"
+
+namespace dek::report {
+
+// The person index a page reads its records at: `nrp` itself when it is 1 or
+// 2. Any other value (a page created without its variant set) would read
+// outside the per-person arrays, so it throws std::out_of_range instead.
+int person_index(int nrp);
+
+// The identifier of person k on a form that asks for "NIP / numer PESEL": by
+// the person's PESEL flag (`ident_pesel`, `ident_pesel_m`) the spaced PESEL
+// with the word NIP struck out, otherwise the NIP laid out 3-3-2-2 and spaced
+// with the words "numer PESEL" struck out.
+void fill_person_identifier(Band& band, const HostData& data, int k);
+
+// The NIP of person k on a form that asks for the NIP alone: printed also for
+// a person known by PESEL, and no cover is touched.
+void fill_person_nip(Band& band, const HostData& data, int k);
+
+// Surname and first name as stored, date of birth as DD-MM-YYYY, of person k.
+void fill_person_names(Band& band, const HostData& data, int k);
+
+}  // namespace dek::report
