@@ -4,7 +4,9 @@
 // labels designed over it.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "pages/page_classes.h"
 #include "tests/pages/page_fixture.h"
@@ -51,6 +53,60 @@ TEST(AttachmentPages, NamesBandAndBackgroundAsCatalogued) {
         EXPECT_EQ(img.left, c.image.left);
         EXPECT_EQ(img.top, c.image.top);
         EXPECT_EQ(img.height, c.image.height);
+    }
+}
+
+// The attachments printed once per person: the same page settings, the
+// variant field `nrp` with the only values a job gives it, and their own
+// background rectangles.
+TEST(PersonAttachmentPages, NamesVariantFieldAndBackgroundAsCatalogued) {
+    struct Case {
+        const char *cls, *unit, *var, *report;
+        report::Rect image;
+        std::size_t labels;
+    };
+    const Case cases[] = {
+        {"TF_wzg18_1", "Wzg18_1", "F_wzg18_1", "QR_zg_1", {1, 1, 777, 1090}, 35},
+        {"TF_wbr18_1", "Wbr18_1", "F_wbr18_1", "QR_br_1", {4, 1, 776, 1090}, 26},
+        {"TF_wbr18_2", "Wbr18_2", "F_wbr18_2", "QR_br_2", {1, 1, 777, 1090}, 33},
+        {"TF_wds18_1", "Wds18_1", "F_wds18_1", "QR_ds_1", {4, 2, 776, 1090}, 27},
+        {"TF_wds18_2", "Wds18_2", "F_wds18_2", "QR_ds_2", {1, 1, 777, 1090}, 37},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cls);
+        ASSERT_NE(pages::find_page_class(c.cls), nullptr);
+        const report::Layout& l = pages::layout_of(c.unit);
+        EXPECT_EQ(l.class_name, c.cls);
+        EXPECT_EQ(l.module_var, c.var);
+        EXPECT_EQ(l.report_name, c.report);
+        EXPECT_EQ(l.variant_fields, std::vector<std::string>{"nrp"});
+        EXPECT_EQ(l.variant_values.at("nrp"), (std::vector<int>{1, 2}));
+        EXPECT_EQ(l.band, (report::Rect{8, 11, 779, 1100}));
+        EXPECT_EQ(l.image, c.image);
+        EXPECT_DOUBLE_EQ(l.settings.margin_left_mm, 2.0);
+        EXPECT_DOUBLE_EQ(l.settings.margin_right_mm, 2.0);
+        EXPECT_EQ(l.elements.size(), c.labels);
+        for (const auto& e : l.elements) EXPECT_EQ(e.kind, report::ElementKind::Label) << e.name;
+    }
+}
+
+// A per-person page reads its records at `nrp`: filled for any other person
+// number (a page whose variant was never set) it stops with an error instead
+// of reading outside the two persons' blocks, and the page is freed.
+TEST(PersonAttachmentPages, PersonOtherThanOneOrTwoStopsTheFill) {
+    for (const char* cls : {"TF_wzg18_1", "TF_wbr18_1", "TF_wbr18_2", "TF_wds18_1", "TF_wds18_2"}) {
+        for (int nrp : {0, 3, -1}) {
+            SCOPED_TRACE(::testing::Message() << cls << " nrp " << nrp);
+            HostData d = testing::joint_couple();
+            const report::PageClass* pc = pages::find_page_class(cls);
+            ASSERT_NE(pc, nullptr);
+            {
+                report::LivePage live(*pc, d);
+                live.page().nrp = nrp;
+                EXPECT_THROW(live.page().before_print(), std::out_of_range);
+            }
+            EXPECT_EQ(pc->live(), nullptr);
+        }
     }
 }
 
