@@ -30,4 +30,10 @@ echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
 check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
 check bad_extension 2 "OUT must end in .pdf or .png" -- "$sample" --page TF_w37181 --out "$dir/x.tif"
 check no_variant 2 "TF_w37181 has no variant field nrp" -- "$sample" --page TF_w37181 --nrp 1 --out "$dir/x.pdf"
+# A page printed per person takes exactly the persons a job gives it.
+check person_page 0 "" -- "$sample" --page TF_wzg18_1 --nrp 2 --out "$dir/zg.pdf"
+head -c 5 "$dir/zg.pdf" | grep -q '%PDF-' || { echo "FAIL person_page: not a PDF"; fail=1; }
+check missing_nrp 2 "TF_wzg18_1 needs --nrp (its variant field nrp)" -- "$sample" --page TF_wzg18_1 --out "$dir/x.pdf"
+check nrp_3 2 "--nrp 3: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 3 --out "$dir/x.pdf"
+check nrp_0 2 "--nrp 0: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 0 --out "$dir/x.pdf"
 exit $fail
