@@ -28,13 +28,14 @@ void fill_person_identifier(Band& band, const HostData& data, int k) {
                     first ? r.nip.str() : r.nip_m.str(), person_block(r, k).pesel.str());
 }
 
-void fill_person_nip(Band& band, const HostData& data, int k) {
+void fill_person_heading(Band& band, const HostData& data, int k, IdentifierBox box) {
     const rekdek_t& r = data.rekdek;
-    ust_w_str(band, "QRL_nip", nip_caption(person_index(k) == 1 ? r.nip.str() : r.nip_m.str()));
-}
-
-void fill_person_names(Band& band, const HostData& data, int k) {
-    const dane_os& os = person_block(data.rekdek, k);
+    if (box == IdentifierBox::NipOrPesel)
+        fill_person_identifier(band, data, k);
+    else
+        ust_w_str(band, "QRL_nip", nip_caption(person_index(k) == 1 ? r.nip.str() : r.nip_m.str()));
+    ust_w_str(band, "QRL_rok", wydznaki(std::to_string(r.rok)));
+    const dane_os& os = person_block(r, k);
     ust_w_str(band, "QRL_nazw", os.nazw.str());
     ust_w_str(band, "QRL_im", os.im.str());
     ust_w_str(band, "QRL_dur", DataToStr(os.dur, 0));

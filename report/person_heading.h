@@ -1,8 +1,8 @@
 // The heading of the attachments printed once per person, for the person a
 // page's `nrp` names (1 taxpayer, 2 spouse) whatever the taxation method: the
 // identifier box `QRL_nip` (with the covers `QRL_kas_nip` and `QRL_kas_pes`
-// where the form offers NIP or PESEL) and the surname, first name and date of
-// birth `QRL_nazw`, `QRL_im`, `QRL_dur` of section A.
+// where the form offers NIP or PESEL), the year `QRL_rok` and the surname,
+// first name and date of birth `QRL_nazw`, `QRL_im`, `QRL_dur` of section A.
 #pragma once
 
 #include "records/host_data.h"
@@ -21,11 +21,14 @@ int person_index(int nrp);
 // with the words "numer PESEL" struck out.
 void fill_person_identifier(Band& band, const HostData& data, int k);
 
-// The NIP of person k on a form that asks for the NIP alone: printed also for
-// a person known by PESEL, and no cover is touched.
-void fill_person_nip(Band& band, const HostData& data, int k);
+// What the form's identifier box asks for: "NIP / numer PESEL" (by the
+// person's flag, the other word struck out), or the NIP alone (printed also
+// for a person known by PESEL, no cover touched).
+enum class IdentifierBox { NipOrPesel, NipOnly };
 
-// Surname and first name as stored, date of birth as DD-MM-YYYY, of person k.
-void fill_person_names(Band& band, const HostData& data, int k);
+// The whole heading of person k, in this order: the identifier box, the year
+// spread over its character cells, then surname and first name as stored and
+// the date of birth as DD-MM-YYYY.
+void fill_person_heading(Band& band, const HostData& data, int k, IdentifierBox box);
 
 }  // namespace dek::report

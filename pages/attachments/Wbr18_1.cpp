@@ -30,9 +30,7 @@ void TF_wbr18_1::QR_br_1BeforePrint(bool& /*PrintReport*/) {
 
     // 1.-3. NIP (the form has no PESEL box), year, section A. Poz. 3 keeps
     // its designed "1".
-    fill_person_nip(b, data, k);
-    ust_w_str(b, "QRL_rok", wydznaki(std::to_string(data.rekdek.rok)));
-    fill_person_names(b, data, k);
+    fill_person_heading(b, data, k, IdentifierBox::NipOnly);
 
     // 4.-6. Poz. 7, 23 and 24: exactly one square of each marked.
     keep_answer(b, "QRL_m", br.mikro);

@@ -23,9 +23,7 @@ void TF_wds18_1::QR_ds_1BeforePrint(bool& /*PrintReport*/) {
     ust_w_str(b, "QRL_ilzalb", "1");
 
     // 3.-5. NIP (the form has no PESEL box), year, section A.
-    fill_person_nip(b, data, k);
-    ust_w_str(b, "QRL_rok", wydznaki(std::to_string(data.rekdek.rok)));
-    fill_person_names(b, data, k);
+    fill_person_heading(b, data, k, IdentifierBox::NipOnly);
 
     // 6. Departments B.1 to B.3 run alone; an absent one stays blank.
     for (int j = 1; j <= 3; ++j) {

@@ -18,12 +18,9 @@ void TF_wzg18_1::QR_zg_1BeforePrint(bool& /*PrintReport*/) {
     const dane_pitzg& zg = data.rekdek.pitzg[k];
     Band& b = DB_dane;
 
-    // 1. NIP or PESEL by the person's flag, the other word struck out.
-    fill_person_identifier(b, data, k);
-
-    // 2.-3. Year; surname, first name, date of birth.
-    ust_w_str(b, "QRL_rok", wydznaki(std::to_string(data.rekdek.rok)));
-    fill_person_names(b, data, k);
+    // 1.-3. NIP or PESEL by the person's flag, the other word struck out;
+    // year; surname, first name, date of birth.
+    fill_person_heading(b, data, k, IdentifierBox::NipOrPesel);
 
     // 4. Country, as stored.
     ust_w_str(b, "QRL_kraj", zg.kraj.str());

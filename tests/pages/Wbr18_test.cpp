@@ -113,21 +113,26 @@ TEST(Wbr18_1, MarksFollowTheAnswers) {
     }
 }
 
-// The spouse's page: the spouse's NIP although the spouse is known by PESEL
-// (the form has no PESEL box, nothing is struck out), name and amounts.
-TEST(Wbr18_1, SpousesPagePrintsTheSpousesNipAndBlock) {
+// The spouse's pages: the spouse's NIP although the spouse is known by PESEL
+// (the form has no PESEL box, nothing is struck out), name, amounts, answers
+// and units.
+TEST(Wbr18, SpousesPagesReadTheSpousesBlock) {
     HostData d = pitbr_return();
     ASSERT_TRUE(d.rekdek.ident_pesel_m);
-    FilledPage p("TF_wbr18_1", d, 2);
-    EXPECT_EQ(p.printed("QRL_nip"), "9 5 4 - 2 7 5 - 1 3 - 6 8");
-    EXPECT_EQ(p.printed("QRL_nazw"), "Wąsowicz-Przybyszewska");
-    EXPECT_EQ(p.printed("QRL_dur"), "27-03-1981");
-    EXPECT_EQ(p.printed("QRL_p8"), "8,50");
-    EXPECT_EQ(p.printed("QRL_p18"), "18,50");
+    FilledPage p1("TF_wbr18_1", d, 2);
+    EXPECT_EQ(p1.printed("QRL_nip"), "9 5 4 - 2 7 5 - 1 3 - 6 8");
+    EXPECT_EQ(p1.printed("QRL_nazw"), "Wąsowicz-Przybyszewska");
+    EXPECT_EQ(p1.printed("QRL_dur"), "27-03-1981");
+    EXPECT_EQ(p1.printed("QRL_p8"), "8,50");
+    EXPECT_EQ(p1.printed("QRL_p18"), "18,50");
     // The spouse's own answers: all zero, so every "nie".
-    EXPECT_EQ(p.printed("QRL_m2"), "X");
-    EXPECT_EQ(p.printed("QRL_bn2"), "X");
-    EXPECT_EQ(p.printed("QRL_rbn2"), "<disabled>");
+    EXPECT_EQ(p1.printed("QRL_m2"), "X");
+    EXPECT_EQ(p1.printed("QRL_bn2"), "X");
+    EXPECT_EQ(p1.printed("QRL_rbn2"), "<disabled>");
+    FilledPage p2("TF_wbr18_2", d, 2);
+    EXPECT_EQ(p2.printed("QRL_nazpel1"), "");
+    EXPECT_EQ(p2.printed("QRL_nazpel2"), "Instytut Śląski");
+    EXPECT_EQ(p2.printed("QRL_ul2"), "Piastowska");
 }
 
 TEST(Wbr18_1, LabelsAreLaidOutAsTheirBoxesAsk) {
@@ -212,15 +217,6 @@ TEST(Wbr18_2, UnitsPrintOnlyWithANameAndAsStored) {
             EXPECT_EQ(p.printed(std::string(stem) + "3"), "") << stem;
         }
     }
-}
-
-// The spouse's page prints the spouse's units only.
-TEST(Wbr18_2, SpousesPagePrintsTheSpousesUnits) {
-    HostData d = pitbr_return();
-    FilledPage p("TF_wbr18_2", d, 2);
-    EXPECT_EQ(p.printed("QRL_nazpel1"), "");
-    EXPECT_EQ(p.printed("QRL_nazpel2"), "Instytut Śląski");
-    EXPECT_EQ(p.printed("QRL_ul2"), "Piastowska");
 }
 
 TEST(Wbr18_2, LabelsAreLaidOutAsTheirBoxesAsk) {
