@@ -15,6 +15,10 @@
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
 #include "pages/attachments/Wzg18_1.h"
+#include "pages/pit36l/W36l18_1.h"
+#include "pages/pit36l/W36l18_2.h"
+#include "pages/pit36l/W36l18_3.h"
+#include "pages/pit36l/W36l18_4.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -78,6 +82,10 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wbr18_2, &F_wbr18_2>("TF_wbr18_2"),
         page_class<TF_wds18_1, &F_wds18_1>("TF_wds18_1"),
         page_class<TF_wds18_2, &F_wds18_2>("TF_wds18_2"),
+        page_class<TF_w36l18_1, &F_w36l18_1>("TF_w36l18_1"),
+        page_class<TF_w36l18_2, &F_w36l18_2>("TF_w36l18_2"),
+        page_class<TF_w36l18_3, &F_w36l18_3>("TF_w36l18_3"),
+        page_class<TF_w36l18_4, &F_w36l18_4>("TF_w36l18_4"),
     };
     // clang-format on
     return classes;

@@ -36,4 +36,26 @@ head -c 5 "$dir/zg.pdf" | grep -q '%PDF-' || { echo "FAIL person_page: not a PDF
 check missing_nrp 2 "TF_wzg18_1 needs --nrp (its variant field nrp)" -- "$sample" --page TF_wzg18_1 --out "$dir/x.pdf"
 check nrp_3 2 "--nrp 3: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 3 --out "$dir/x.pdf"
 check nrp_0 2 "--nrp 0: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 0 --out "$dir/x.pdf"
+# A PIT-28 return's attachments come from the PIT-28 return, whatever its
+# general record holds (here a joint PIT-37 with a spouse, children, NIP
+# and year of its own); names wider than the attachment's boxes are cut.
+cat >"$dir/pit28.json" <<'JSON'
+{"form": "PIT-28",
+ "rek28": {"nip": "548-211-03-78", "rok": 2018, "nazw": "Wiśniewska-Grzybowska-Kołłątaj-Zabłocka-Nowacka", "im": "Zofia",
+           "dur": "1979-02-11", "ilzal": {"1": 1}},
+ "zal28": {"dzieci": [{"im": "Ignacy", "nazw": "Wiśniewski", "pes": "12211512345"}]},
+ "rekdek": {"nip": "7251801126", "nip_m": "9512231455", "rok": 2016, "sp_opod": 1,
+            "podatnik": {"nazw": "Kowalski", "im": "Jan"}, "malzonek": {"nazw": "Kowalska", "im": "Anna"},
+            "dzieci": {"2": {"im": "Tadeusz", "nazw": "Kowalski"}, "3": {"im": "Helena", "nazw": "Kowalska"}}}}
+JSON
+for page in TF_wo18_1 TF_wo18_3; do
+  check "pit28_$page" 0 "" -- "$dir/pit28.json" --page $page --out "$dir/$page.pdf"
+  pdftotext "$dir/$page.pdf" "$dir/$page.txt"
+  for word in Kowalski Kowalska Jan Anna Tadeusz Helena 725 951 2016; do
+    ! grep -q "$word" "$dir/$page.txt" || { echo "FAIL pit28_$page: $word printed"; fail=1; }
+  done
+done
+grep -q 'Wiśniewska-Grzybowska-Kołłątaj' "$dir/TF_wo18_1.txt" || { echo "FAIL pit28: surname not printed"; fail=1; }
+grep -q 'Wiśniewska-Grzybowska-Kołłątaj-Z' "$dir/TF_wo18_1.txt" && { echo "FAIL pit28: surname not cut"; fail=1; }
+grep -q 'Ignacy' "$dir/TF_wo18_3.txt" || { echo "FAIL pit28: the PIT-28 return's child not printed"; fail=1; }
 exit $fail
