@@ -23,7 +23,8 @@ struct RenderOptions {
 // Paints a filled page: background first, then the enabled elements in
 // declaration order, opaque ones on their white rectangle. The scale comes
 // from painter.device(): one A4 sheet with coordinates from the paper's edge
-// (a QPrinter in full-page mode, a QPdfWriter, an image of the sheet).
+// (a QPrinter in full-page mode, a QPdfWriter, an image of the sheet); the
+// options' fit then places the sheet on it.
 void paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options = {});
 
 // One A4 page as PDF, text kept as text.
