@@ -2,6 +2,10 @@
 
 #include <cups/cups.h>
 
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
 #include "platform/platform.h"
 
 namespace dek::platform {
@@ -29,8 +33,10 @@ std::optional<PrinterPaper> cups_a4_paper(const std::string& queue) {
         if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT,
                                    &size) != 0) {
             // Hundredths of a millimetre.
-            paper = PrinterPaper{size.width / 100.0, size.length / 100.0, size.left / 100.0,
-                                 size.top / 100.0,   size.right / 100.0,  size.bottom / 100.0};
+            const QSizeF sheet(size.width / 100.0, size.length / 100.0);
+            paper = PrinterPaper{
+                sheet, QRectF(QPointF(size.left / 100.0, size.top / 100.0),
+                              QPointF(sheet.width() - size.right / 100.0, sheet.height() - size.bottom / 100.0))};
         }
         cupsFreeDestInfo(info);
     }

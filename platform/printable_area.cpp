@@ -31,9 +31,9 @@ std::optional<PrinterPaper> qt_paper(const std::string& queue) {
     layout.setUnits(QPageLayout::Point);  // as printers state them; millimetres would come rounded
     constexpr double kMmPerPoint = 25.4 / 72.0;
     const QRectF page = layout.fullRect();
-    const QMarginsF m = layout.minimumMargins();
-    return PrinterPaper{page.width() * kMmPerPoint, page.height() * kMmPerPoint, m.left() * kMmPerPoint,
-                        m.top() * kMmPerPoint,      m.right() * kMmPerPoint,     m.bottom() * kMmPerPoint};
+    const QRectF printable = page.marginsRemoved(layout.minimumMargins());
+    return PrinterPaper{page.size() * kMmPerPoint,
+                        QRectF(printable.topLeft() * kMmPerPoint, printable.size() * kMmPerPoint)};
 }
 
 }  // namespace

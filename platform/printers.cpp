@@ -91,8 +91,8 @@ SheetFit SystemPrinters::fit_for(const std::string& name, const report::PageRepo
     const PrinterPaper& paper = known->second;
     const std::optional<SheetFit> fit = fit_sheet(extent_of_(page), paper);
     char margins[96];
-    std::snprintf(margins, sizeof margins, "%.1f, %.1f, %.1f, %.1f mm", paper.left, paper.top, paper.right,
-                  paper.bottom);
+    std::snprintf(margins, sizeof margins, "%.1f, %.1f, %.1f, %.1f mm", paper.printable.left(), paper.printable.top(),
+                  paper.size.width() - paper.printable.right(), paper.size.height() - paper.printable.bottom());
     if (!fit)
         throw PrintError("printer \"" + name + "\": its printable area of A4 (" + margins +
                          " unprintable at the left, top, right and bottom edges) cannot take the sheet at a readable "

@@ -39,7 +39,7 @@ public:
 using PdfWriter = std::function<void(const report::PageReport&, QIODevice&, const SheetFit&)>;
 // What a filled page draws on the paper as designed (millimetres from the
 // paper's top-left corner).
-using ExtentOf = std::function<PaperRect(const report::PageReport&)>;
+using ExtentOf = std::function<QRectF(const report::PageReport&)>;
 
 // The printers of this system: the CUPS destinations the CUPS client library
 // finds (CUPS_SERVER and the client configuration apply), then one printer

@@ -199,7 +199,7 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
     painter.end();
 }
 
-PaperRect drawn_extent(const report::PageReport& page) {
+QRectF drawn_extent(const report::PageReport& page) {
     const report::FormDescription* form = form_of_page(page);
     QRectF drawn;
     if (!user_scan(page).isNull()) {
@@ -215,9 +215,9 @@ PaperRect drawn_extent(const report::PageReport& page) {
         drawn = drawn.isNull() ? pl.rect : drawn.united(pl.rect);
     }
     const auto& s = page.settings;
-    return PaperRect{
-        s.margin_left_mm + drawn.left() * report::kMmPerPixel, s.margin_top_mm + drawn.top() * report::kMmPerPixel,
-        s.margin_left_mm + drawn.right() * report::kMmPerPixel, s.margin_top_mm + drawn.bottom() * report::kMmPerPixel};
+    return QRectF(s.margin_left_mm + drawn.left() * report::kMmPerPixel,
+                  s.margin_top_mm + drawn.top() * report::kMmPerPixel, drawn.width() * report::kMmPerPixel,
+                  drawn.height() * report::kMmPerPixel);
 }
 
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {

@@ -33,7 +33,7 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
 // What a filled page draws on the paper as designed, in millimetres from the
 // paper's top-left corner: the form's sheet (or the image rectangle that a
 // user's scan fills) and every enabled element that prints, as laid out.
-PaperRect drawn_extent(const report::PageReport& page);
+QRectF drawn_extent(const report::PageReport& page);
 
 // The sheet as an image at `dpi` dots per inch.
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});

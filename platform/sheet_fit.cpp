@@ -10,29 +10,23 @@ namespace {
 // scale of 0.99999: a drawing this close to the printable area fits it.
 constexpr double kToleranceMm = 0.01;
 
-double at_least_zero(double v) { return v > 0 ? v : 0; }
-
-bool inside(const PaperRect& drawn, const PaperRect& area) {
-    return drawn.left >= area.left - kToleranceMm && drawn.top >= area.top - kToleranceMm &&
-           drawn.right <= area.right + kToleranceMm && drawn.bottom <= area.bottom + kToleranceMm;
-}
-
 }  // namespace
 
-std::optional<SheetFit> fit_sheet(const PaperRect& drawn, const PrinterPaper& paper) {
-    const PaperRect area{at_least_zero(paper.left), at_least_zero(paper.top), paper.width - at_least_zero(paper.right),
-                         paper.height - at_least_zero(paper.bottom)};
-    if (!(area.width() > 0) || !(area.height() > 0)) return std::nullopt;  // NaN too
-    if (drawn.width() < 0 || drawn.height() < 0 || inside(drawn, area)) return SheetFit{};
+std::optional<SheetFit> fit_sheet(const QRectF& drawn, const PrinterPaper& paper) {
+    // Checked before intersecting: QRectF would turn crossed margins into a
+    // valid rectangle.
+    if (paper.printable.width() <= 0 || paper.printable.height() <= 0) return std::nullopt;
+    const QRectF area = paper.printable.intersected(QRectF(QPointF(0, 0), paper.size));
+    if (area.isEmpty()) return std::nullopt;
+    const double tol = kToleranceMm;
+    if (drawn.isEmpty() || area.adjusted(-tol, -tol, tol, tol).contains(drawn)) return SheetFit{};
 
-    double scale = 1.0;
-    if (drawn.width() > 0) scale = std::min(scale, area.width() / drawn.width());
-    if (drawn.height() > 0) scale = std::min(scale, area.height() / drawn.height());
+    const double scale = std::min({1.0, area.width() / drawn.width(), area.height() / drawn.height()});
     if (scale < kSmallestFitScale) return std::nullopt;
     SheetFit fit;
     fit.scale = scale;
-    fit.dx_mm = (area.left + area.right) / 2 - scale * (drawn.left + drawn.right) / 2;
-    fit.dy_mm = (area.top + area.bottom) / 2 - scale * (drawn.top + drawn.bottom) / 2;
+    fit.dx_mm = area.center().x() - scale * drawn.center().x();
+    fit.dy_mm = area.center().y() - scale * drawn.center().y();
     return fit;
 }
 

@@ -1,31 +1,19 @@
 // Fitting a drawn sheet into the part of the A4 paper a printer can print on.
-// Plain C++: no Qt, no printer.
+// Geometry only: no printer, no painting.
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
 #include <optional>
 
 namespace dek::platform {
 
-// A rectangle on the paper in millimetres from its top-left corner.
-struct PaperRect {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    double width() const { return right - left; }
-    double height() const { return bottom - top; }
-};
-
 // A printer's A4 paper as the printer states it, in millimetres: its size
 // (printers state A4 in whole points, 595 × 842 pt = 209.9 × 297.0 mm) and
-// how far from each of its edges the printer cannot print.
+// the part of it the printer can print on, from its top-left corner.
 struct PrinterPaper {
-    double width = 210.0;
-    double height = 297.0;
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+    QSizeF size{210.0, 297.0};
+    QRectF printable{0.0, 0.0, 210.0, 297.0};
 };
 
 // Where a sheet is drawn on the paper: a point (x, y) of the sheet as
@@ -41,14 +29,15 @@ struct SheetFit {
 // A sheet drawn smaller than this is unreadable: no printer gets it.
 inline constexpr double kSmallestFitScale = 0.5;
 
-// Places a sheet whose drawing covers `drawn` on the printer's paper. A
-// drawing inside the printable area stays as designed: a printer that prints
-// to the edge gets every sheet 1:1. Otherwise the drawing is scaled
-// uniformly by the largest factor, never above 1, that makes it fit, and
-// centred in the printable area. Negative margins count as none. Empty when
-// the printable area could take the drawing only below `kSmallestFitScale`
-// or not at all (margins that meet or cross): such a printer cannot print
-// the sheet.
-std::optional<SheetFit> fit_sheet(const PaperRect& drawn, const PrinterPaper& paper);
+// Places a sheet whose drawing covers `drawn` (millimetres from the paper's
+// top-left corner) on the printer's paper. A drawing inside the printable
+// area stays as designed: a printer that prints to the edge gets every sheet
+// 1:1. Otherwise the drawing is scaled uniformly by the largest factor, never
+// above 1, that makes it fit, and centred in the printable area; of an area
+// stated beyond the paper's edges only the part on the paper counts. Empty
+// when the printable area could take the drawing only below
+// `kSmallestFitScale` or not at all (margins that meet or cross): such a
+// printer cannot print the sheet.
+std::optional<SheetFit> fit_sheet(const QRectF& drawn, const PrinterPaper& paper);
 
 }  // namespace dek::platform
