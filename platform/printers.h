@@ -86,7 +86,7 @@ private:
     std::map<std::string, PrinterPaper, std::less<>> papers_;  // of each CUPS queue, read once
     std::set<std::string, std::less<>> told_;                  // printers whose fit was reported
 
-    SheetFit fit_for(const std::string& queue, const report::PageReport& page);
+    SheetFit fit_for(const std::string& name, const report::PageReport& page);
 };
 
 // "NN-CLASS": the title of run n, and the PDF printer's file name without ".pdf".
