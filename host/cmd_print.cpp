@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: dek2018 print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... "
-    "[--cancel N[,N...]]\n";
+    "[--cancel N[,N...]] [--no-fit]\n";
 
 struct PrintArgs {
     std::string file;
@@ -31,6 +31,7 @@ struct PrintArgs {
     std::optional<std::string> printer;
     std::vector<std::string> clicks;
     std::set<int> cancel;
+    bool fit = true;
 };
 
 // "3" or "1,4,5": 1-based prompt numbers.
@@ -66,6 +67,8 @@ std::optional<PrintArgs> parse(const Args& args) {
                 std::fprintf(stderr, "dek2018 print: --cancel takes prompt numbers from 1: \"%s\"\n", args[i].c_str());
                 return std::nullopt;
             }
+        } else if (a == "--no-fit") {
+            p.fit = false;
         } else if (!a.starts_with("--") && p.file.empty()) {
             p.file = a;
         } else {
@@ -95,7 +98,8 @@ int cmd_print(const Args& args) {
     prepare_headless();
     CommandApplication app;
 
-    platform::SystemPrinters printers(p->out, page_pdf_writer());
+    platform::SystemPrinters printers(p->out, page_pdf_writer(), page_extent());
+    printers.set_fit_to_printable_area(p->fit);
     if (p->printer) {
         const int index = printers.find(*p->printer);
         if (index < 0) {

@@ -18,9 +18,9 @@ const Command kCommands[] = {
     {"sample", dek::host::cmd_sample, "sample [NAME]                   print a built-in sample return (no NAME: list)"},
     {"render", dek::host::cmd_render,
      "render FILE --page CLASS [--nrp N] [--nr N] [--ilb N] [--nrsp N] --out OUT [--dpi N] [--outline]"},
-    {"dialog", dek::host::cmd_dialog, "dialog FILE [--settings SFILE] [--out DIR]"},
+    {"dialog", dek::host::cmd_dialog, "dialog FILE [--settings SFILE] [--out DIR] [--no-fit]"},
     {"print", dek::host::cmd_print,
-     "print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... [--cancel N[,N...]]"},
+     "print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... [--cancel N[,N...]] [--no-fit]"},
     {"demo", dek::host::cmd_demo, "demo [--out DIR]                print every sheet of the built-in samples"},
 };
 
