@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "pages/page_classes.h"
 #include "tests/pages/label_looks.h"
@@ -129,6 +130,22 @@ TEST(W36186, LabelsLookAsTheirBoxesAsk) {
                                       {"QRL_odsm1", 219, 754},
                                       {"QRL_44_7p1", 233, 892, 58, 17},
                                       {"QRL_44_7m1", 234, 997}});
+}
+
+// Section N's months stand in six columns, months I to VI above VII to XII,
+// the taxpayer's two rows above the spouse's.
+TEST(W36186, SectionNMonthsInTheirColumns) {
+    const int columns[] = {215, 304, 396, 488, 578, 670};
+    struct Row {
+        const char* stem;
+        int first_month, top;
+    };
+    const Row rows[] = {{"QRL_44p", 1, 400}, {"QRL_44p", 7, 444}, {"QRL_44m", 1, 508}, {"QRL_44m", 7, 550}};
+    std::vector<testing::Placed> want;
+    for (const auto& row : rows)
+        for (int c = 0; c < 6; ++c)
+            want.push_back({row.stem + std::to_string(row.first_month + c), columns[c], row.top, 74, 17});
+    testing::expect_placed("W36186", want);
 }
 
 }  // namespace
