@@ -1,32 +1,42 @@
+#include <unistd.h>
+
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "host/batch_progress.h"
 #include "host/commands.h"
 #include "host/print_session.h"
 #include "host/return_file.h"
 #include "host/settings.h"
 #include "jobs/registry.h"
 #include "pages/page_classes.h"
+#include "platform/document_printer.h"
 #include "platform/scripted_platform.h"
 
 namespace dek::host {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char* kUsage =
-    "usage: dek2018 print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... "
-    "[--cancel N[,N...]]\n";
+    "usage: dek2018 print FILE... (--out DIR | --pdf OUT.pdf | --pdf-dir DIR) [--pdfa] [--settings SFILE] "
+    "[--printer NAME] [--click NAME]... [--cancel N[,N...]]\n";
 
 struct PrintArgs {
-    std::string file;
-    std::string out;
+    std::vector<std::string> files;
+    std::optional<std::string> out;      // the PDF printer's folder
+    std::optional<std::string> pdf;      // one document of the whole return
+    std::optional<std::string> pdf_dir;  // one document per return, DIR/<stem>.pdf
+    bool pdfa = false;
     std::optional<std::string> settings;
     std::optional<std::string> printer;
     std::vector<std::string> clicks;
@@ -48,6 +58,12 @@ bool parse_numbers(const std::string& text, std::set<int>& into) {
     return true;
 }
 
+std::optional<PrintArgs> usage_error(const char* why = nullptr) {
+    if (why != nullptr) std::fprintf(stderr, "dek2018 print: %s\n", why);
+    std::fputs(kUsage, stderr);
+    return std::nullopt;
+}
+
 std::optional<PrintArgs> parse(const Args& args) {
     PrintArgs p;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -55,6 +71,12 @@ std::optional<PrintArgs> parse(const Args& args) {
         const bool has_value = i + 1 < args.size();
         if (a == "--out" && has_value) {
             p.out = args[++i];
+        } else if (a == "--pdf" && has_value) {
+            p.pdf = args[++i];
+        } else if (a == "--pdf-dir" && has_value) {
+            p.pdf_dir = args[++i];
+        } else if (a == "--pdfa") {
+            p.pdfa = true;
         } else if (a == "--settings" && has_value) {
             p.settings = args[++i];
         } else if (a == "--printer" && has_value) {
@@ -66,55 +88,138 @@ std::optional<PrintArgs> parse(const Args& args) {
                 std::fprintf(stderr, "dek2018 print: --cancel takes prompt numbers from 1: \"%s\"\n", args[i].c_str());
                 return std::nullopt;
             }
-        } else if (!a.starts_with("--") && p.file.empty()) {
-            p.file = a;
+        } else if (!a.starts_with("--")) {
+            p.files.push_back(a);
         } else {
-            std::fputs(kUsage, stderr);
-            return std::nullopt;
+            return usage_error();
         }
     }
-    if (p.file.empty() || p.out.empty()) {
-        std::fputs(kUsage, stderr);
-        return std::nullopt;
-    }
+    if (p.files.empty()) return usage_error();
+    const int targets = (p.out ? 1 : 0) + (p.pdf ? 1 : 0) + (p.pdf_dir ? 1 : 0);
+    if (targets != 1) return usage_error("give one of --out, --pdf and --pdf-dir");
+    if (p.pdf && p.files.size() > 1) return usage_error("--pdf takes one FILE; --pdf-dir takes several");
+    if (p.printer && !p.out) return usage_error("--printer goes with --out: a document is its only printer");
+    if (p.pdfa && p.out) return usage_error("--pdfa goes with --pdf or --pdf-dir");
     return p;
+}
+
+// Several files print into a folder each, named after the file: two files
+// of one name would print over each other.
+bool stems_distinct(const PrintArgs& p) {
+    if (p.files.size() < 2) return true;
+    std::map<std::string, std::string> seen;
+    for (const std::string& file : p.files) {
+        const std::string stem = fs::path(file).stem().string();
+        const auto [it, fresh] = seen.emplace(stem, file);
+        if (!fresh) {
+            std::fprintf(stderr, "dek2018 print: %s and %s would both print as \"%s\"; nothing printed\n",
+                         it->second.c_str(), file.c_str(), stem.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The outcome of one file: 0 printed, 1 an error shown in its transcript, 2 refused.
+enum Outcome { kPrinted = 0, kError = 1, kRefused = 2 };
+
+// Runs the return's print dialog headless on `printers`, the transcript to
+// `out`. With a document as the printer, each sheet is named for its
+// bookmark and the document is written when the dialog has closed; a
+// write that fails is an error of the run, shown in its transcript.
+Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& printers,
+                     platform::DocumentPrinter* document, std::ostream& out, BatchProgress& progress) {
+    platform::ScriptedPlatform platform(printers, platform::Script{p.cancel, {}}, &out);
+    jobs::SheetTitleHook titles;
+    if (document != nullptr) titles = [document](const std::string& title) { document->name_next_sheet(title); };
+    try {
+        run_headless(dialog_class_name(r.form), jobs::DialogContext{r.data, platform, &pages::find_page_class, titles},
+                     p.clicks);
+    } catch (const UsageError& e) {
+        progress.clear();
+        std::fprintf(stderr, "dek2018 print: %s\n", e.what());
+        return kRefused;
+    }
+    if (document != nullptr) {
+        try {
+            if (!document->finish()) {
+                progress.clear();
+                std::fprintf(stderr, "dek2018 print: no sheet printed; %s not written\n",
+                             document->file().string().c_str());
+            }
+        } catch (const std::exception& e) {
+            platform.ShowException(e.what());
+        }
+    }
+    return platform.errors() != 0 ? kError : kPrinted;
 }
 
 }  // namespace
 
-// dek2018 print: the print dialog and its job without a screen. Standard
-// output carries the transcript of the run, one line per event.
+// dek2018 print: the print dialog and its job without a screen, for one
+// return file or several in turn. Standard output carries the transcript
+// of each run, one line per event.
 int cmd_print(const Args& args) {
-    const std::optional<PrintArgs> p = parse(args);
-    if (!p) return 2;
-    std::optional<ReturnFile> r = load_for_dialog(
-        "print", p->file, p->settings ? std::optional<std::filesystem::path>(*p->settings) : std::nullopt);
-    if (!r) return 2;
-    const std::string class_name(dialog_class_name(r->form));
+    const std::optional<PrintArgs> parsed = parse(args);
+    if (!parsed) return 2;
+    const PrintArgs& p = *parsed;
+    if (!stems_distinct(p)) return 2;
+    const bool batch = p.files.size() > 1;
 
     prepare_headless();
     CommandApplication app;
 
-    platform::SystemPrinters printers(p->out, page_pdf_writer());
-    if (p->printer) {
-        const int index = printers.find(*p->printer);
-        if (index < 0) {
-            std::string names;
-            for (const auto& n : printers.names()) names += (names.empty() ? "" : ", ") + n;
-            std::fprintf(stderr, "dek2018 print: no printer named \"%s\" (printers: %s)\n", p->printer->c_str(),
-                         names.c_str());
-            return 2;
+    // The system's printers serve every file printed with --out; the printer
+    // named is looked for once, before anything prints.
+    std::optional<platform::SystemPrinters> printers;
+    if (p.out) {
+        printers.emplace(*p.out, page_pdf_writer());
+        if (p.printer) {
+            const int index = printers->find(*p.printer);
+            if (index < 0) {
+                std::string names;
+                for (const auto& n : printers->names()) names += (names.empty() ? "" : ", ") + n;
+                std::fprintf(stderr, "dek2018 print: no printer named \"%s\" (printers: %s)\n", p.printer->c_str(),
+                             names.c_str());
+                return 2;
+            }
+            printers->set_index(index);
         }
-        printers.set_index(index);
     }
-    platform::ScriptedPlatform platform(printers, platform::Script{p->cancel, {}}, &std::cout);
-    try {
-        run_headless(class_name, jobs::DialogContext{r->data, platform, &pages::find_page_class}, p->clicks);
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "dek2018 print: %s\n", e.what());
-        return 2;
+
+    BatchProgress progress(batch && ::isatty(STDERR_FILENO) == 1);
+    ProgressAwareStream out(std::cout, progress);
+    int worst = kPrinted;
+    for (std::size_t i = 0; i < p.files.size(); ++i) {
+        const std::string& file = p.files[i];
+        const std::string stem = fs::path(file).stem().string();
+        progress.show(static_cast<int>(i + 1), static_cast<int>(p.files.size()), fs::path(file).filename().string());
+        if (batch) out << "FILE " << file << '\n' << std::flush;
+        progress.clear();  // a file that does not load says so on standard error
+        std::optional<ReturnFile> r = load_for_dialog(
+            "print", file, p.settings ? std::optional<std::filesystem::path>(*p.settings) : std::nullopt);
+        if (!r) {
+            worst = kRefused;
+            continue;
+        }
+        progress.redraw();
+        Outcome outcome;
+        if (p.out) {
+            printers->set_pdf_dir(batch ? fs::path(*p.out) / stem : fs::path(*p.out));
+            outcome = print_return(p, *r, *printers, nullptr, out, progress);
+        } else {
+            // The folder of --pdf-dir is made as the PDF printer makes its own;
+            // when it cannot be, writing the document says why.
+            std::error_code ignored;
+            if (p.pdf_dir) fs::create_directories(*p.pdf_dir, ignored);
+            platform::DocumentPrinter document({p.pdf ? fs::path(*p.pdf) : fs::path(*p.pdf_dir) / (stem + ".pdf"),
+                                                form_title(r->form, r->data) + " 2018", p.pdfa});
+            outcome = print_return(p, *r, document, &document, out, progress);
+        }
+        worst = std::max<int>(worst, outcome);
     }
-    return platform.errors() != 0 ? 1 : 0;
+    progress.clear();
+    return worst;
 }
 
 }  // namespace dek::host
