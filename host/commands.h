@@ -14,6 +14,7 @@ int cmd_sample(const Args& args);
 int cmd_render(const Args& args);
 int cmd_dialog(const Args& args);
 int cmd_print(const Args& args);
+int cmd_preview(const Args& args);
 int cmd_demo(const Args& args);
 
 }  // namespace dek::host

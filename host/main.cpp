@@ -21,6 +21,7 @@ const Command kCommands[] = {
     {"dialog", dek::host::cmd_dialog, "dialog FILE [--settings SFILE] [--out DIR]"},
     {"print", dek::host::cmd_print,
      "print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... [--cancel N[,N...]]"},
+    {"preview", dek::host::cmd_preview, "preview FILE [--settings SFILE] [--out DIR] [--grab OUT.png]"},
     {"demo", dek::host::cmd_demo, "demo [--out DIR]                print every sheet of the built-in samples"},
 };
 

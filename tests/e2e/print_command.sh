@@ -301,6 +301,20 @@ case $case_name in
       fail "no progress line: $(od -c "$work/terminal" | head)"
     [[ $(grep -c '^SHEET ' "$work/stdout") -eq 22 ]] || fail "transcript"
     ;;
+  preview_grab)
+    # The preview without a screen: a PNG of the window, no word on stderr.
+    rc=0
+    "$exe" preview "$pit37" --grab "$work/podglad.png" >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 0 ]] || fail "exit status $rc"
+    expect_stdout
+    expect_stderr ""
+    [[ $(head -c 8 "$work/podglad.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "not a PNG"
+    mkdir "$work/folder.png"
+    rc=0
+    "$exe" preview "$pit37" --grab "$work/folder.png" >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "exit status $rc writing over a folder"
+    grep -q "^dek2018 preview: cannot write $work/folder.png: " "$work/stderr" || fail "no error naming the file"
+    ;;
   dialog_bad_return)
     printf '{"form": "PIT-99"}' >"$work/bad.json"
     rc=0
