@@ -2,10 +2,12 @@
 // and what its picture shows (offscreen Qt).
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -87,6 +89,39 @@ TEST_F(Preview, LeavesTheRecordsAsLoaded) {
     const std::vector<std::string> shown = sheets(r);
     EXPECT_NE(std::find(shown.begin(), shown.end(), "TF_wo18_1"), shown.end());
     EXPECT_EQ(r.data.rekdek.podatnik.nazw.cp1250(), surname);
+}
+
+QAction* tool(PreviewWindow& window, const char* name) {
+    auto* action = window.findChild<QAction*>(name);
+    if (action == nullptr) ADD_FAILURE() << "no tool " << name;
+    return action;
+}
+
+TEST_F(Preview, ToolsTurnPagesFitTheWidthAndOpenTheReturnsDialog) {
+    ReturnFile r = sample("pit37");
+    PreviewWindow window(r, printing, "zeznanie.json");
+    ASSERT_FALSE(window.show_and_grab().isNull());
+    tool(window, "next")->trigger();
+    tool(window, "next")->trigger();
+    tool(window, "previous")->trigger();
+    EXPECT_EQ(window.view()->currentPage(), 2);
+    tool(window, "fit_width")->trigger();
+    EXPECT_EQ(window.view()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    const qreal fitted = window.view()->zoomFactor();
+    tool(window, "zoom_in")->trigger();
+    EXPECT_GT(window.view()->zoomFactor(), fitted);
+
+    // "Drukuj…" opens the return's own dialog over the window, modally.
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName() + " " + modal->windowTitle();
+            modal->close();
+        }
+    });
+    tool(window, "print")->trigger();
+    EXPECT_EQ(opened.toStdString(), "f_wydpit37 Wydruk zeznania PIT-37 (za rok 2018)");
+    EXPECT_TRUE(printing.events().empty());
 }
 
 // The picture's page: the bounding box of its paper-white pixels.
