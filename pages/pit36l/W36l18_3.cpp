@@ -5,6 +5,7 @@
 #include "pages/page_classes.h"
 #include "report/fill.h"
 #include "report/format.h"
+#include "report/months.h"
 #include "report/zal44.h"
 
 namespace dek::pages {
@@ -18,9 +19,6 @@ namespace {
 // The art. 30g boxes "QRL1" to "QRL26" (due and paid, months and totals).
 constexpr int kArt30gBoxes = 26;
 
-// A total of section J: width 18, whole złoty.
-std::string total(const FixedSum& sum) { return trim(rstrsp(sum.value(), 18, 0)); }
-
 }  // namespace
 
 void TF_w36l18_3::QR_36l_3BeforePrint(bool& /*PrintReport*/) {
@@ -33,20 +31,10 @@ void TF_w36l18_3::QR_36l_3BeforePrint(bool& /*PrintReport*/) {
 
     // 2, 3. Monthly advances: each month packs the due and the paid advance;
     // both print by month and as totals.
-    FixedSum due;
-    FixedSum paid;
-    for (int i = 1; i <= 12; ++i) {
-        const Zal44Parts parts = zal44_split(m.zal44[i]);
-        due.add(parts.due);
-        paid.add(parts.paid);
-        ust_wart(b, "QRL_44_1m" + std::to_string(i), parts.due, 0);
-        ust_wart(b, "QRL_44_1mz" + std::to_string(i), parts.paid, 0);
-    }
-    ust_w_str(b, "QRLsp", total(due));
-    ust_w_str(b, "QRLspz", total(paid));
+    fill_zal44(b, m.zal44, {"QRL_44_1m", "QRL_44_1mz", "QRLsp", "QRLspz"});
 
     // 4. Interest under art. 22e by month.
-    for (int i = 1; i <= 12; ++i) ust_wart(b, "QRL_44_7m" + std::to_string(i), m.ods[i], 0);
+    ust_wart_months(b, "QRL_44_7m", m.ods);
 
     // 5, 6. Section K. Poz. 108 and 109 are whole złoty. Poz. 113 is asked in
     // whole złoty too, so it prints rounded like them; poz. 110 to 112 and the
@@ -61,7 +49,7 @@ void TF_w36l18_3::QR_36l_3BeforePrint(bool& /*PrintReport*/) {
     ust_w_str(b, "QRL_w4", kwota(r.nadpl, 2));
 
     // 7. Lump-sum tax under art. 44 ust. 1b by month.
-    for (int i = 1; i <= 12; ++i) ust_wart(b, "QRL_44_7p" + std::to_string(i), m.ryc44[i], 0);
+    ust_wart_months(b, "QRL_44_7p", m.ryc44);
 
     // 8. Section N.
     ust_w_str(b, "QRL_doch45", kwota(r.doch_45, 2));

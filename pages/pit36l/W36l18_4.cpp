@@ -5,7 +5,7 @@
 #include "pages/page_classes.h"
 #include "report/fill.h"
 #include "report/format.h"
-#include "report/joined.h"
+#include "report/opp_request.h"
 
 namespace dek::pages {
 
@@ -17,14 +17,9 @@ void TF_w36l18_4::QR_36l_4BeforePrint(bool& /*PrintReport*/) {
     const rekdek_t& r = data.rekdek;
     Band& b = DB_dane;
 
-    // Section O: the 1 % transfer.
-    ust_w_str(b, "QRL_krs", trim(r.krs.str()));
-    ust_w_str(b, "QRL_kwopp", kwota(r.kwopp, 2));
-
-    // Section P: the purpose of the 1 %, the consent, the contact line.
-    ust_w_str(b, "QRL_cel", joined_trimmed({r.cel[1].str(), r.cel[2].str()}));
-    ust_w_str(b, "QRL_inf_cel", mark(r.inf_cel));
-    ust_w_str(b, "QRL_kontakt", joined_trimmed({r.kontakt[1].str(), r.kontakt[2].str()}));
+    // Sections O and P: the 1 % transfer, its purpose, the consent and the
+    // contact line.
+    fill_opp_request(b, r);
 
     // Section Q: attachment counts, "0" too, in the form's order: PIT/B,
     // PIT/Z, PIT/ZG, PIT/BR, PIT/DS, transfer-pricing reports, PIT/MIT.

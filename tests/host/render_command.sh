@@ -30,6 +30,16 @@ echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
 check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
 check bad_extension 2 "OUT must end in .pdf or .png" -- "$sample" --page TF_w37181 --out "$dir/x.tif"
 check no_variant 2 "TF_w37181 has no variant field nrp" -- "$sample" --page TF_w37181 --nrp 1 --out "$dir/x.pdf"
+check variant_page 0 "" -- "$sample" --page TF_wb18_1 --nrp 2 --nr 3 --ilb 2 --out "$dir/b1.pdf"
+check variant_missing 2 "TF_wb18_1 needs --nrp (its variant field nrp)" -- "$sample" --page TF_wb18_1 --nr 1 --ilb 1 \
+  --out "$dir/x.pdf"
+check variant_value 2 "--nr 5: TF_wb18_1 prints its variant field nr only as 1 or 3" -- "$sample" --page TF_wb18_1 \
+  --nrp 1 --nr 5 --ilb 1 --out "$dir/x.pdf"
+check variant_value_page2 2 "--nr 3: TF_wb18_2 prints its variant field nr only as 1 or 4" -- "$sample" \
+  --page TF_wb18_2 --nrp 1 --nr 3 --out "$dir/x.pdf"
+check variant_person 2 "--nrp 0: TF_wm18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wm18_1 \
+  --nrp 0 --out "$dir/x.pdf"
+[[ ! -e "$dir/x.pdf" ]] || { echo "FAIL refused variants: a file was written"; fail=1; }
 # A PIT-28 return's attachments come from the PIT-28 return, whatever its
 # general record holds (here a joint PIT-37 with a spouse, children, NIP
 # and year of its own); names wider than the attachment's boxes are cut.
