@@ -216,6 +216,13 @@ case $case_name in
     pdfinfo "$work/zeznanie.pdf" | grep -q '^Page size: .*(A4)' || fail "not A4"
     check_document "$work/zeznanie.pdf"
     [[ $(ls -A "$work" | grep -c zeznanie) -eq 1 ]] || fail "files beside the document: $(ls -A "$work")"
+    # Each page is, pixel for pixel, the sheet the PDF printer wrote in the run with --out.
+    for ((n = 1; n <= sheets; n++)); do
+      sheet=$(ls "$work/sheets/$(printf %02d "$n")"-*.pdf)
+      pdftoppm -r 30 -gray -f "$n" -l "$n" -singlefile "$work/zeznanie.pdf" "$work/page"
+      pdftoppm -r 30 -gray -singlefile "$sheet" "$work/sheet"
+      cmp -s "$work/page.pgm" "$work/sheet.pgm" || fail "page $n differs from $sheet"
+    done
     ;;
   pdf_cancel)
     # A cancelled prompt: neither its page nor its bookmark.
