@@ -127,9 +127,12 @@ constexpr std::string_view kExitStatus =
     "0 success; 1 an error was shown while printing (the transcript's ERROR line) or an output could not be "
     "written; 2 a bad return file, bad arguments or a refused file.";
 
-// `text` broken into lines of at most `width` columns after `indent`
-// blanks; a line feed in the text starts a new line.
-std::string wrap(std::string_view text, std::size_t indent, std::size_t width = 79) {
+// `text` broken into lines of at most `width` columns, each after `indent`
+// blanks but the first, which takes `first` (the indent unless given); a
+// line feed in the text starts a new line.
+std::string wrap(std::string_view text, std::size_t indent, std::size_t width = 79,
+                 std::optional<std::size_t> first = std::nullopt) {
+    bool first_line = true;
     std::string out;
     std::size_t column = 0;
     auto columns = [](std::string_view word) {
@@ -142,6 +145,7 @@ std::string wrap(std::string_view text, std::size_t indent, std::size_t width = 
         if (text[at] == '\n') {
             out += '\n';
             column = 0;
+            first_line = false;
             ++at;
             continue;
         }
@@ -155,10 +159,12 @@ std::string wrap(std::string_view text, std::size_t indent, std::size_t width = 
         if (column > 0 && column + 1 + columns(word) > width) {
             out += '\n';
             column = 0;
+            first_line = false;
         }
         if (column == 0) {
-            out.append(indent, ' ');
-            column = indent;
+            const std::size_t blanks = first_line && first ? *first : indent;
+            out.append(blanks, ' ');
+            column = blanks;
         } else {
             out += ' ';
             ++column;
@@ -229,8 +235,13 @@ std::string program_help() {
 }
 
 std::string command_help(const CommandSpec& command) {
-    std::string out = wrap(usage_line(command), 0) + "\n";
-    out += wrap(std::string(command.summary) + ".", 0) + "\n";
+    // The usage's further lines under its arguments.
+    const std::size_t hanging = std::string_view("usage: dek2018 ").size() + command.name.size() + 1;
+    std::string out = wrap(usage_line(command), hanging, 79, 0) + "\n";
+    std::string summary(command.summary);
+    if (!summary.empty() && summary[0] >= 'a' && summary[0] <= 'z')
+        summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
+    out += wrap(summary + ".", 0) + "\n";
     std::string_view details = command.details;
     while (!details.empty()) {
         const std::size_t end = std::min(details.find("\n\n"), details.size());
@@ -295,17 +306,19 @@ std::vector<std::string> Invocation::values(std::string_view option) const {
     return it == options_.end() ? std::vector<std::string>{} : it->second;
 }
 
+int usage_error(const CommandSpec& command, std::string_view why) {
+    std::fprintf(stderr, "dek2018 %s: %.*s\n%s\n(dek2018 %s --help tells more)\n", std::string(command.name).c_str(),
+                 static_cast<int>(why.size()), why.data(), usage_line(command).c_str(),
+                 std::string(command.name).c_str());
+    return 2;
+}
+
 namespace {
 
-int usage_error(const CommandSpec* command, const std::string& why) {
-    const std::string name = command != nullptr ? " " + std::string(command->name) : "";
-    std::fprintf(stderr, "dek2018%s: %s\n", name.c_str(), why.c_str());
-    if (command != nullptr) {
-        std::fprintf(stderr, "%s\n", usage_line(*command).c_str());
-        std::fprintf(stderr, "(dek2018 %s --help tells more)\n", std::string(command->name).c_str());
-    } else {
-        std::fputs("usage: dek2018 COMMAND [ARGS...]  (dek2018 --help lists the commands)\n", stderr);
-    }
+// A usage error before a command is known: no command, or none of that name.
+int program_usage_error(const std::string& why) {
+    std::fprintf(stderr, "dek2018: %s\n", why.c_str());
+    std::fputs("usage: dek2018 COMMAND [ARGS...]  (dek2018 --help lists the commands)\n", stderr);
     return 2;
 }
 
@@ -323,9 +336,9 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
         std::printf("%s\n", version_line().c_str());
         return ParseExit{0};
     }
-    if (argc < 2) return ParseExit{usage_error(nullptr, "no command given")};
+    if (argc < 2) return ParseExit{program_usage_error("no command given")};
     const CommandSpec* command = find_command(first);
-    if (command == nullptr) return ParseExit{usage_error(nullptr, "no command " + std::string(first))};
+    if (command == nullptr) return ParseExit{program_usage_error("no command " + std::string(first))};
 
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
@@ -340,7 +353,7 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
     // file names that are not UTF-8 come through unchanged.
     QStringList list{qs(kProgram)};
     for (int i = 2; i < argc; ++i) list << QString::fromLatin1(argv[i]);
-    if (!parser.parse(list)) return ParseExit{usage_error(command, parser.errorText().toLatin1().toStdString())};
+    if (!parser.parse(list)) return ParseExit{usage_error(*command, parser.errorText().toLatin1().toStdString())};
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(command_help(*command).c_str(), stdout);
         return ParseExit{0};
@@ -350,12 +363,12 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
     for (const QString& a : parser.positionalArguments()) arguments.push_back(a.toLatin1().toStdString());
     const int n = static_cast<int>(arguments.size());
     if (n < command->min_arguments)
-        return ParseExit{usage_error(command, command->min_arguments == 1
-                                                  ? "no " + std::string(command->arguments) + " given"
-                                                  : "too few arguments")};
+        return ParseExit{usage_error(*command, command->min_arguments == 1
+                                                   ? "no " + std::string(command->arguments) + " given"
+                                                   : "too few arguments")};
     if (command->max_arguments >= 0 && n > command->max_arguments)
-        return ParseExit{
-            usage_error(command, "unexpected argument " + arguments[static_cast<std::size_t>(command->max_arguments)])};
+        return ParseExit{usage_error(
+            *command, "unexpected argument " + arguments[static_cast<std::size_t>(command->max_arguments)])};
 
     std::map<std::string, std::vector<std::string>, std::less<>> given;
     for (const OptionSpec& o : command->options) {

@@ -74,6 +74,11 @@ struct ParseExit {
     int status;
 };
 
+// A usage error found by a command itself (a value out of range, options
+// that do not go together): "dek2018 COMMAND: WHY" and the command's usage
+// on standard error. Returns 2, the exit status.
+int usage_error(const CommandSpec& command, std::string_view why);
+
 // Parses `dek2018 ARGS...` (argv[0] is the program). Help, the version and
 // usage errors are written here and come back as a ParseExit; otherwise the
 // command to run with its arguments.

@@ -17,8 +17,6 @@ namespace dek::host {
 
 namespace {
 
-constexpr const char* kUsage = "usage: dek2018 preview FILE [--settings SFILE] [--out DIR] [--grab OUT.png]\n";
-
 // Writes the picture as a PNG file; false (with the reason on standard
 // error) when it cannot be written.
 bool save_png(const QImage& picture, const std::string& out) {
@@ -39,30 +37,12 @@ bool save_png(const QImage& picture, const std::string& out) {
 // system's printers (the PDF printer into DIR, default ./wydruki). With
 // --grab the window is made without a screen, saved as a PNG once the first
 // sheet shows, and closed.
-int cmd_preview(const Args& args) {
-    std::string file;
-    std::string out = "wydruki";
-    std::optional<std::string> grab_to;
+int cmd_preview(const Invocation& args) {
+    const std::string& file = args.arguments().at(0);
+    const std::string out = args.value("out").value_or("wydruki");
+    const std::optional<std::string> grab_to = args.value("grab");
     std::optional<std::filesystem::path> settings;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const bool has_value = i + 1 < args.size();
-        if (args[i] == "--settings" && has_value) {
-            settings = args[++i];
-        } else if (args[i] == "--out" && has_value) {
-            out = args[++i];
-        } else if (args[i] == "--grab" && has_value) {
-            grab_to = args[++i];
-        } else if (!args[i].starts_with("--") && file.empty()) {
-            file = args[i];
-        } else {
-            std::fputs(kUsage, stderr);
-            return 2;
-        }
-    }
-    if (file.empty()) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    if (auto named = args.value("settings")) settings = *named;
     std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
     if (!loaded) return 2;
 

@@ -27,10 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "usage: dek2018 print FILE... (--out DIR | --pdf OUT.pdf | --pdf-dir DIR) [--pdfa] [--settings SFILE] "
-    "[--printer NAME] [--click NAME]... [--cancel N[,N...]]\n";
-
 struct PrintArgs {
     std::vector<std::string> files;
     std::optional<std::string> out;      // the PDF printer's folder
@@ -58,48 +54,30 @@ bool parse_numbers(const std::string& text, std::set<int>& into) {
     return true;
 }
 
-std::optional<PrintArgs> usage_error(const char* why = nullptr) {
-    if (why != nullptr) std::fprintf(stderr, "dek2018 print: %s\n", why);
-    std::fputs(kUsage, stderr);
-    return std::nullopt;
-}
-
-std::optional<PrintArgs> parse(const Args& args) {
+// The options of a run, checked: what does not go together is a usage error.
+std::optional<PrintArgs> parse(const Invocation& args) {
     PrintArgs p;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool has_value = i + 1 < args.size();
-        if (a == "--out" && has_value) {
-            p.out = args[++i];
-        } else if (a == "--pdf" && has_value) {
-            p.pdf = args[++i];
-        } else if (a == "--pdf-dir" && has_value) {
-            p.pdf_dir = args[++i];
-        } else if (a == "--pdfa") {
-            p.pdfa = true;
-        } else if (a == "--settings" && has_value) {
-            p.settings = args[++i];
-        } else if (a == "--printer" && has_value) {
-            p.printer = args[++i];
-        } else if (a == "--click" && has_value) {
-            p.clicks.push_back(args[++i]);
-        } else if (a == "--cancel" && has_value) {
-            if (!parse_numbers(args[++i], p.cancel)) {
-                std::fprintf(stderr, "dek2018 print: --cancel takes prompt numbers from 1: \"%s\"\n", args[i].c_str());
-                return std::nullopt;
-            }
-        } else if (!a.starts_with("--")) {
-            p.files.push_back(a);
-        } else {
-            return usage_error();
-        }
+    p.files = args.arguments();
+    p.out = args.value("out");
+    p.pdf = args.value("pdf");
+    p.pdf_dir = args.value("pdf-dir");
+    p.pdfa = args.has("pdfa");
+    p.settings = args.value("settings");
+    p.printer = args.value("printer");
+    p.clicks = args.values("click");
+    auto refuse = [&](std::string_view why) {
+        usage_error(args.command(), why);
+        return std::nullopt;
+    };
+    for (const std::string& numbers : args.values("cancel")) {
+        if (!parse_numbers(numbers, p.cancel))
+            return refuse("--cancel takes prompt numbers from 1: \"" + numbers + "\"");
     }
-    if (p.files.empty()) return usage_error();
     const int targets = (p.out ? 1 : 0) + (p.pdf ? 1 : 0) + (p.pdf_dir ? 1 : 0);
-    if (targets != 1) return usage_error("give one of --out, --pdf and --pdf-dir");
-    if (p.pdf && p.files.size() > 1) return usage_error("--pdf takes one FILE; --pdf-dir takes several");
-    if (p.printer && !p.out) return usage_error("--printer goes with --out: a document is its only printer");
-    if (p.pdfa && p.out) return usage_error("--pdfa goes with --pdf or --pdf-dir");
+    if (targets != 1) return refuse("give one of --out, --pdf and --pdf-dir");
+    if (p.pdf && p.files.size() > 1) return refuse("--pdf takes one FILE; --pdf-dir takes several");
+    if (p.printer && !p.out) return refuse("--printer goes with --out: a document is its only printer");
+    if (p.pdfa && p.out) return refuse("--pdfa goes with --pdf or --pdf-dir");
     return p;
 }
 
@@ -159,7 +137,7 @@ Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& prin
 // dek2018 print: the print dialog and its job without a screen, for one
 // return file or several in turn. Standard output carries the transcript
 // of each run, one line per event.
-int cmd_print(const Args& args) {
+int cmd_print(const Invocation& args) {
     const std::optional<PrintArgs> parsed = parse(args);
     if (!parsed) return 2;
     const PrintArgs& p = *parsed;

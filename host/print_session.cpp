@@ -17,12 +17,7 @@ platform::PdfWriter page_pdf_writer() {
     return [](const report::PageReport& page, QIODevice& out) { platform::write_pdf(page, out); };
 }
 
-void prepare_headless() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
+void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 
 std::optional<ReturnFile> load_for_dialog(const char* command, const std::string& file,
                                           const std::optional<std::filesystem::path>& settings) {
