@@ -216,6 +216,11 @@ case $case_name in
     pdfinfo "$work/zeznanie.pdf" | grep -q '^Page size: .*(A4)' || fail "not A4"
     check_document "$work/zeznanie.pdf"
     [[ $(ls -A "$work" | grep -c zeznanie) -eq 1 ]] || fail "files beside the document: $(ls -A "$work")"
+    for f in "$work/sheets"/*.pdf; do qpdf --check "$f" >/dev/null || fail "qpdf --check: $f"; done
+    # The title is the form as its first page prints it.
+    "$exe" sample pit36 | jq '.rekdek.spadek = true' >"$work/spadek.json"
+    run 0 "$work/spadek.json" --pdf "$work/spadek.pdf" --click kl_zmust --click chbox_st_1
+    pdfinfo "$work/spadek.pdf" | grep -q '^Title: *PIT-36S 2018$' || fail "title: $(pdfinfo "$work/spadek.pdf" | grep Title)"
     # Each page is, pixel for pixel, the sheet the PDF printer wrote in the run with --out.
     for ((n = 1; n <= sheets; n++)); do
       sheet=$(ls "$work/sheets/$(printf %02d "$n")"-*.pdf)

@@ -23,7 +23,7 @@ check() {  # check NAME EXPECTED_RC MESSAGE_PART -- ARGS...  (no MESSAGE_PART: n
   fi
 }
 check pdf 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.pdf"
-head -c 5 "$dir/p1.pdf" | grep -q '%PDF-' || { echo "FAIL pdf: not a PDF"; fail=1; }
+qpdf --check "$dir/p1.pdf" >/dev/null || { echo "FAIL pdf: qpdf --check"; fail=1; }
 check png 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.png" --dpi 40
 [[ $(head -c 8 "$dir/p1.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || { echo "FAIL png: not a PNG"; fail=1; }
 check unknown_class 2 "unknown page class TF_nope" -- "$sample" --page TF_nope --out "$dir/x.pdf"
