@@ -6,8 +6,12 @@
 #include "pages/attachments/W2k18_1.h"
 #include "pages/attachments/Wb18_1.h"
 #include "pages/attachments/Wb18_2.h"
+#include "pages/attachments/Wbr18_1.h"
+#include "pages/attachments/Wbr18_2.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
+#include "pages/attachments/Wds18_1.h"
+#include "pages/attachments/Wds18_2.h"
 #include "pages/attachments/Wm18_1.h"
 #include "pages/attachments/Wo18_1.h"
 #include "pages/attachments/Wo18_2.h"
@@ -15,6 +19,7 @@
 #include "pages/attachments/Wo18_4.h"
 #include "pages/attachments/Wz18_1.h"
 #include "pages/attachments/Wz18_2.h"
+#include "pages/attachments/Wzg18_1.h"
 #include "pages/pit28/W2818_1.h"
 #include "pages/pit28/W2818_2.h"
 #include "pages/pit28/W2818_3.h"
@@ -105,15 +110,27 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_wb18_1, &F_wb18_1>("TF_wb18_1"),
         page_class<TF_wb18_2, &F_wb18_2>("TF_wb18_2"),
         page_class<TF_wo18_1, &F_wo18_1>("TF_wo18_1"),
+        page_class<TF_wo18_1, &F_wo18_1>("TF_wo18_1"),
+        page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
+        page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
+        page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
         page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
+        page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
+        page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
         page_class<TF_wm18_1, &F_wm18_1>("TF_wm18_1"),
         page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
+        page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
         page_class<TF_wz18_1, &F_wz18_1>("TF_wz18_1"),
         page_class<TF_wz18_2, &F_wz18_2>("TF_wz18_2"),
+        page_class<TF_wzg18_1, &F_wzg18_1>("TF_wzg18_1"),
+        page_class<TF_wbr18_1, &F_wbr18_1>("TF_wbr18_1"),
+        page_class<TF_wbr18_2, &F_wbr18_2>("TF_wbr18_2"),
+        page_class<TF_wds18_1, &F_wds18_1>("TF_wds18_1"),
+        page_class<TF_wds18_2, &F_wds18_2>("TF_wds18_2"),
     };
     // clang-format on
     return classes;

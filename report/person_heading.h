@@ -1,7 +1,8 @@
-// The heading of the attachments filed once for each person (the page's
-// `nrp`: 1 taxpayer, 2 spouse): the person's identifier in `QRL_nip`, the tax
-// year in `QRL_rok`, and the surname, first name and date of birth in
-// `QRL_nazw`, `QRL_im` and `QRL_dur`.
+// The heading of the attachments printed once per person, for the person a
+// page's `nrp` names (1 taxpayer, 2 spouse) whatever the taxation method: the
+// identifier box `QRL_nip` (with the covers `QRL_kas_nip` and `QRL_kas_pes`
+// where the form offers NIP or PESEL), the year `QRL_rok` and the surname,
+// first name and date of birth `QRL_nazw`, `QRL_im`, `QRL_dur` of section A.
 #pragma once
 
 #include <string>
@@ -11,21 +12,33 @@
 
 namespace dek::report {
 
-// The identification block of person `nrp`: the spouse's for 2, else the
-// taxpayer's.
-const dane_os& person_block(const rekdek_t& r, int nrp);
+// The person index a page reads its records at: `nrp` itself when it is 1 or
+// 2. Any other value (a page created without its variant set) would read
+// outside the per-person arrays, so it throws std::out_of_range instead.
+int person_index(int nrp);
 
-// What the form's identifier box takes.
-enum class PersonIdentifier {
-    Nip,         // the NIP whatever the identification flag; the box has no PESEL alternative
-    NipOrPesel,  // by the person's flag, the other word struck out by `QRL_kas_nip` / `QRL_kas_pes`
-};
+// The identification block of person k: the taxpayer's for 1, the spouse's
+// for 2 (other values throw, as `person_index`).
+const dane_os& person_block(const rekdek_t& r, int k);
 
 // A person's surname, first name and date of birth into `QRL_nazw`, `QRL_im`
 // and `QRL_dur` followed by `suffix`.
 void fill_person_names(Band& band, const dane_os& person, const std::string& suffix);
 
-// Identifier, year and names of person `nrp`.
-void fill_person_heading(Band& band, const rekdek_t& r, int nrp, PersonIdentifier id);
+// The identifier of person k on a form that asks for "NIP / numer PESEL": by
+// the person's PESEL flag (`ident_pesel`, `ident_pesel_m`) the spaced PESEL
+// with the word NIP struck out, otherwise the NIP laid out 3-3-2-2 and spaced
+// with the words "numer PESEL" struck out.
+void fill_person_identifier(Band& band, const HostData& data, int k);
+
+// What the form's identifier box asks for: "NIP / numer PESEL" (by the
+// person's flag, the other word struck out), or the NIP alone (printed also
+// for a person known by PESEL, no cover touched).
+enum class IdentifierBox { NipOrPesel, NipOnly };
+
+// The whole heading of person k, in this order: the identifier box, the year
+// spread over its character cells, then surname and first name as stored and
+// the date of birth as DD-MM-YYYY.
+void fill_person_heading(Band& band, const HostData& data, int k, IdentifierBox box);
 
 }  // namespace dek::report

@@ -40,21 +40,23 @@ void fill_activity(Band& b, const ActivityLabels& l, const dane_dzg& a) {
 void TF_wb18_1::QR_b_1BeforePrint(bool& /*PrintReport*/) {
     const rekdek_t& r = data.rekdek;
     Band& b = DB_dane;
-    const dane_pitb& block = r.pitb[nrp];
+    const int k = person_index(nrp);
+    const int first = checked_variant("nr", nr, {1, 3});
+    const dane_pitb& block = r.pitb[k];
 
     // 1. Number of the person's PIT/B attachments, as the job counted them.
     ust_w_str(b, "QRL_ilzalb", wydznaki(std::to_string(ilb)));
 
     // 2.-4. NIP (this form has no PESEL box), year, section A.
-    fill_person_heading(b, r, nrp, PersonIdentifier::Nip);
+    fill_person_heading(b, data, k, IdentifierBox::NipOnly);
 
     // 5.-6. Activities nr and nr + 1.
-    fill_activity(b, {"", "1"}, block.dzgosp[nr]);
-    fill_activity(b, {"1", "2"}, block.dzgosp[nr + 1]);
+    fill_activity(b, {"", "1"}, block.dzgosp[first]);
+    fill_activity(b, {"1", "2"}, block.dzgosp[first + 1]);
 
     // 7.-8. The set's first partnership: 1 in the first set, 4 in the second.
-    const int k = nr == 1 ? 1 : 4;
-    fill_partnership(b, k, block.spolki[k], PartnershipTexts::Trimmed);
+    const int partnership = first == 1 ? 1 : 4;
+    fill_partnership(b, partnership, block.spolki[partnership], PartnershipTexts::Trimmed);
 }
 
 }  // namespace dek::pages

@@ -5,6 +5,7 @@
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/partnership.h"
+#include "report/person_heading.h"
 
 namespace dek::pages {
 
@@ -42,7 +43,9 @@ Totals person_totals(const dane_pitb& block) {
 
 void TF_wb18_2::QR_b_2BeforePrint(bool& /*PrintReport*/) {
     Band& b = DB_dane;
-    const dane_pitb& block = data.rekdek.pitb[nrp];
+    const int person = person_index(nrp);
+    const int after = checked_variant("nr", nr, {1, 4});
+    const dane_pitb& block = data.rekdek.pitb[person];
 
     // 1.-2. Totals; a negative income is a loss, printed as a positive amount.
     Totals t = person_totals(block);
@@ -54,11 +57,11 @@ void TF_wb18_2::QR_b_2BeforePrint(bool& /*PrintReport*/) {
     const int sets = pitb_sets(block);
 
     // 4. Partnerships nr + 1 and nr + 2 in rows 2 and 3, texts as stored.
-    for (int k = nr + 1; k <= nr + 2; ++k) fill_partnership(b, k, block.spolki[k], PartnershipTexts::AsStored);
+    for (int k = after + 1; k <= after + 2; ++k) fill_partnership(b, k, block.spolki[k], PartnershipTexts::AsStored);
 
     // 5. Section D on the only set or the second of two; the first of two
     // leaves it empty, so the totals appear once.
-    const bool totals_here = sets != 2 || nr > 1;
+    const bool totals_here = sets != 2 || after > 1;
     ust_w_str(b, "QRL_prz_sum", totals_here ? kwota(t.revenue, 2) : "");
     ust_w_str(b, "QRL_ko_sum", totals_here ? kwota(t.costs, 2) : "");
     ust_w_str(b, "QRL_d_sum", totals_here ? kwota(t.income, 2) : "");
@@ -66,7 +69,7 @@ void TF_wb18_2::QR_b_2BeforePrint(bool& /*PrintReport*/) {
 
     // 6. Section E: one square of each question, bit 0 for poz. 56 and bit 1
     // for poz. 57 (set: tak, clear: nie).
-    const byte answers = data.rekdek.pitb_e[nrp];
+    const byte answers = data.rekdek.pitb_e[person];
     set_enabled(b, (answers & 1) != 0 ? "QRL_21" : "QRL_22", true);
     set_enabled(b, (answers & 2) != 0 ? "QRL_31" : "QRL_32", true);
 }

@@ -17,10 +17,11 @@ TF_wm18_1::TF_wm18_1(HostData& data) : PageReport(data, layout_of("Wm18_1")) {}
 
 void TF_wm18_1::QR_m_1BeforePrint(bool& /*PrintReport*/) {
     Band& b = DB_dane;
-    const dane_doch& d = data.rekdek.dochody[nrp];
+    const int k = person_index(nrp);
+    const dane_doch& d = data.rekdek.dochody[k];
 
     // 1.-3. NIP or PESEL by the person's flag, year, section A.
-    fill_person_heading(b, data.rekdek, nrp, PersonIdentifier::NipOrPesel);
+    fill_person_heading(b, data, k, IdentifierBox::NipOrPesel);
 
     // 4.-5. The table of the usufruct: B.2 ("ob") when both parents have it,
     // else B.1 ("prz"). Rows 2 to 4 split the income into income and loss;

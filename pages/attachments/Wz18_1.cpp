@@ -15,13 +15,14 @@ TF_wz18_1::TF_wz18_1(HostData& data) : PageReport(data, layout_of("Wz18_1")) {}
 void TF_wz18_1::QR_z_1BeforePrint(bool& /*PrintReport*/) {
     const rekdek_t& r = data.rekdek;
     Band& b = DB_dane;
-    const dane_pitz& z = r.pitz[nrp];
+    const int k = person_index(nrp);
+    const dane_pitz& z = r.pitz[k];
 
     // 1.-3. NIP (this form has no PESEL box), year, section A, whatever the code.
-    fill_person_heading(b, r, nrp, PersonIdentifier::Nip);
+    fill_person_heading(b, data, k, IdentifierBox::NipOnly);
 
     // 4. Section B only for a person who used the exemption this year.
-    if (r.inf_dod[nrp] == 3) {
+    if (r.inf_dod[k] == 3) {
         for (int row = 1; row <= 3; ++row)
             for (int column = 1; column <= 4; ++column)
                 ust_wart(b, cell_name("QRL_prz", row, column), z.kw[row][column], 2);

@@ -6,6 +6,7 @@
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/grid.h"
+#include "report/person_heading.h"
 
 namespace dek::pages {
 
@@ -16,11 +17,12 @@ TF_wz18_2::TF_wz18_2(HostData& data) : PageReport(data, layout_of("Wz18_2")) {}
 void TF_wz18_2::QR_z_2BeforePrint(bool& /*PrintReport*/) {
     const rekdek_t& r = data.rekdek;
     Band& b = DB_dane;
-    const dane_pitz& z = r.pitz[nrp];
+    const int k = person_index(nrp);
+    const dane_pitz& z = r.pitz[k];
 
     // 1. Filled for status code 4; a PIT-36L return keeps the taxpayer's code
     // in the second status byte.
-    const bool filled = r.inf_dod[nrp] == 4 || (r.typ_pit == 2 && r.inf_dod[2] == 4);
+    const bool filled = r.inf_dod[k] == 4 || (r.typ_pit == 2 && r.inf_dod[2] == 4);
 
     if (filled) {
         // 2. C.1 the activity of the tax year; C.2 the year of the exemption

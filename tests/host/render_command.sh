@@ -42,6 +42,12 @@ check variant_value_page2 2 "--nr 3: TF_wb18_2 prints its variant field nr only 
 check variant_person 2 "--nrp 0: TF_wm18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wm18_1 \
   --nrp 0 --out "$dir/x.pdf"
 [[ ! -e "$dir/x.pdf" ]] || { echo "FAIL refused variants: a file was written"; fail=1; }
+# A page printed per person takes exactly the persons a job gives it.
+check person_page 0 "" -- "$sample" --page TF_wzg18_1 --nrp 2 --out "$dir/zg.pdf"
+head -c 5 "$dir/zg.pdf" | grep -q '%PDF-' || { echo "FAIL person_page: not a PDF"; fail=1; }
+check missing_nrp 2 "TF_wzg18_1 needs --nrp (its variant field nrp)" -- "$sample" --page TF_wzg18_1 --out "$dir/x.pdf"
+check nrp_3 2 "--nrp 3: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 3 --out "$dir/x.pdf"
+check nrp_0 2 "--nrp 0: TF_wzg18_1 prints its variant field nrp only as 1 or 2" -- "$sample" --page TF_wzg18_1 --nrp 0 --out "$dir/x.pdf"
 # A PIT-28 return's attachments come from the PIT-28 return, whatever its
 # general record holds (here a joint PIT-37 with a spouse, children, NIP
 # and year of its own); names wider than the attachment's boxes are cut.

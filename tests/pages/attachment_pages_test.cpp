@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ TEST(AttachmentPages, NamesBandAndBackgroundAsCatalogued) {
         {"TF_wm18_1", "Wm18_1", "F_wm18_1", "QR_m_1", {1, 1, 777, 1090}, 55},
         {"TF_wz18_1", "Wz18_1", "F_wz18_1", "QR_z_1", {1, 1, 777, 1090}, 22},
         {"TF_wz18_2", "Wz18_2", "F_wz18_2", "QR_z_2", {1, 1, 777, 1090}, 13},
+        {"TF_wzg18_1", "Wzg18_1", "F_wzg18_1", "QR_zg_1", {1, 1, 777, 1090}, 35},
+        {"TF_wbr18_1", "Wbr18_1", "F_wbr18_1", "QR_br_1", {4, 1, 776, 1090}, 26},
+        {"TF_wbr18_2", "Wbr18_2", "F_wbr18_2", "QR_br_2", {1, 1, 777, 1090}, 33},
+        {"TF_wds18_1", "Wds18_1", "F_wds18_1", "QR_ds_1", {4, 2, 776, 1090}, 27},
+        {"TF_wds18_2", "Wds18_2", "F_wds18_2", "QR_ds_2", {1, 1, 777, 1090}, 37},
     };
     // Variant fields in declaration order, with their values; the pages not
     // listed have none.
@@ -45,6 +51,11 @@ TEST(AttachmentPages, NamesBandAndBackgroundAsCatalogued) {
         {"TF_wm18_1", {{"nrp"}, {{"nrp", {1, 2}}}}},
         {"TF_wz18_1", {{"nrp"}, {{"nrp", {1, 2}}}}},
         {"TF_wz18_2", {{"nrp"}, {{"nrp", {1, 2}}}}},
+        {"TF_wzg18_1", {{"nrp"}, {{"nrp", {1, 2}}}}},
+        {"TF_wbr18_1", {{"nrp"}, {{"nrp", {1, 2}}}}},
+        {"TF_wbr18_2", {{"nrp"}, {{"nrp", {1, 2}}}}},
+        {"TF_wds18_1", {{"nrp"}, {{"nrp", {1, 2}}}}},
+        {"TF_wds18_2", {{"nrp"}, {{"nrp", {1, 2}}}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cls);
@@ -73,6 +84,37 @@ TEST(AttachmentPages, NamesBandAndBackgroundAsCatalogued) {
         EXPECT_EQ(img.left, c.image.left);
         EXPECT_EQ(img.top, c.image.top);
         EXPECT_EQ(img.height, c.image.height);
+    }
+}
+
+// A per-person page reads its records at `nrp` (and a PIT/B page at its set
+// `nr`): filled for any value no job gives (a page whose variant was never
+// set) it stops with an error instead of reading outside the record, and the
+// page is freed.
+TEST(AttachmentPages, VariantNoJobGivesStopsTheFill) {
+    struct Case {
+        const char* cls;
+        int nrp, nr;
+    };
+    std::vector<Case> cases;
+    for (const char* cls : {"TF_wm18_1", "TF_wz18_1", "TF_wz18_2", "TF_wzg18_1", "TF_wbr18_1", "TF_wbr18_2",
+                            "TF_wds18_1", "TF_wds18_2", "TF_wb18_1", "TF_wb18_2"})
+        for (int nrp : {0, 3, -1}) cases.push_back({cls, nrp, 1});
+    for (int nr : {0, 2, 4, 5}) cases.push_back({"TF_wb18_1", 1, nr});
+    for (int nr : {0, 2, 3, 7}) cases.push_back({"TF_wb18_2", 2, nr});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.cls << " nrp " << c.nrp << " nr " << c.nr);
+        HostData d = testing::joint_couple();
+        const report::PageClass* pc = pages::find_page_class(c.cls);
+        ASSERT_NE(pc, nullptr);
+        {
+            report::LivePage live(*pc, d);
+            live.page().nrp = c.nrp;
+            live.page().nr = c.nr;
+            live.page().ilb = 1;
+            EXPECT_THROW(live.page().before_print(), std::out_of_range);
+        }
+        EXPECT_EQ(pc->live(), nullptr);
     }
 }
 
