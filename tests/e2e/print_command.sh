@@ -237,6 +237,10 @@ case $case_name in
     [[ $(pages_of "$work/zeznanie.pdf") -eq 9 ]] || fail "pages $(pages_of "$work/zeznanie.pdf")"
     want=$(tr '|' '\n' <<<"$pit37_titles" | grep -v -e '^PIT-37 2/4$' -e '^PIT/D 1/2$' | awk '{ print $0 "|" NR }')
     [[ $(bookmarks "$work/zeznanie.pdf") == "$want" ]] || fail "bookmarks: $(bookmarks "$work/zeznanie.pdf")"
+    # Every prompt cancelled: no document at all, rather than an empty one.
+    run 0 "$pit37" --pdf "$work/pusty.pdf" --cancel 1,2,3,4,5,6,7,8,9,10,11
+    [[ ! -e $work/pusty.pdf ]] || fail "a document without sheets"
+    expect_stderr "dek2018 print: no sheet printed; $work/pusty.pdf not written"
     ;;
   pdfa)
     run 0 "$pit37" --pdf "$work/archiwum.pdf" --pdfa

@@ -67,6 +67,12 @@ for line in "check" "check a.json b.json" "sample pit37 pit36" "render" "print -
   nothing_written "[$line]"
 done
 
+# A file name that is not UTF-8 (ł in ISO-8859-2) reaches the command byte for byte.
+odd=$work/zeznanie-$'\xb3'.json
+cp "$pit37" "$odd"
+run check "$odd"
+[[ $rc -eq 0 && $(cat "$work/out") == "$odd: PIT-37" ]] || fail "non-UTF-8 name: status $rc, $(cat "$work/out" "$work/err")"
+
 # Options may come before the file, and repeat where they add up.
 run print --out "$work/cwd/out" --printer "Zapis do pliku PDF" --cancel 1,2 --cancel 3 --click kl_zmust --click chbox_st_1 --click chbox_st_2 \
   --click chbox_st_3 --click chbox_st_4 "$pit37"
