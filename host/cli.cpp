@@ -18,6 +18,9 @@ constexpr OptionSpec kSettings{"settings", "SFILE",
                                "Without it: $XDG_CONFIG_HOME/dek2018/rekster.dat (or ~/.config/dek2018/rekster.dat), "
                                "made with the defaults when missing. A named file that does not exist is not made: "
                                "writing a changed choice back to it fails."};
+constexpr OptionSpec kNoFit{"no-fit", "",
+                            "Prints at 100 % on every printer, also into the margin a printer says it cannot print; "
+                            "without it a CUPS printer's sheets are scaled into its printable area."};
 constexpr OptionSpec kPdfFolder{"out", "DIR",
                                 "The folder of the printer \"Zapis do pliku PDF\", which writes each sheet to a PDF "
                                 "file of its own: 01-TF_w37181.pdf, 02-TF_w37182.pdf, ... (default ./wydruki)."};
@@ -59,7 +62,7 @@ const std::vector<CommandSpec> kCommands{
       {"dpi", "N", "Dots per inch of a PNG, 10 to 1200 (default 150)."},
       {"outline", "", "Draws every element's rectangle and name over the page."}}},
     {"dialog",
-     "FILE [--settings SFILE] [--out DIR]",
+     "FILE [--settings SFILE] [--out DIR] [--no-fit]",
      "the return's print dialog on screen",
      "Shows the return's print dialog as the host application shows it: tick the sheets, pick a printer, press "
      "\"Drukuj\" and confirm each sheet's prompt. The printers are the system's CUPS printers and \"Zapis do pliku "
@@ -67,10 +70,10 @@ const std::vector<CommandSpec> kCommands{
      "FILE",
      1,
      1,
-     {kSettings, kPdfFolder}},
+     {kSettings, kPdfFolder, kNoFit}},
     {"print",
      "FILE... (--out DIR | --pdf OUT.pdf | --pdf-dir DIR) [--pdfa] [--settings SFILE] [--printer NAME] "
-     "[--click NAME]... [--cancel N[,N...]]",
+     "[--click NAME]... [--cancel N[,N...]] [--no-fit]",
      "the print dialog and its job without a screen",
      "Runs the return's print dialog as a user would: clicks the components named by --click in order (a disabled "
      "or hidden one does nothing), presses \"Drukuj\" and confirms every sheet's prompt except those numbered by "
@@ -96,7 +99,8 @@ const std::vector<CommandSpec> kCommands{
       kSettings,
       {"printer", "NAME", "With --out: the printer the dialog starts on (a CUPS queue or \"Zapis do pliku PDF\")."},
       {"click", "NAME", "Clicks the dialog's component NAME (kl_zmust, chbox_st_1, ChB_niezadr, ...); repeatable."},
-      {"cancel", "N[,N...]", "Answers Cancel to these prompts, counted from 1 in each file."}}},
+      {"cancel", "N[,N...]", "Answers Cancel to these prompts, counted from 1 in each file."},
+      kNoFit}},
     {"preview",
      "FILE [--settings SFILE] [--out DIR] [--grab OUT.png]",
      "the sheets of a return in a preview window",

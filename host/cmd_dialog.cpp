@@ -23,13 +23,16 @@ int cmd_dialog(const Invocation& args) {
     const std::string out = args.value("out").value_or("wydruki");
     std::optional<std::filesystem::path> settings;
     if (auto named = args.value("settings")) settings = *named;
+    // --no-fit prints on every printer as designed, also into its unprintable margin.
+    const bool fit = !args.has("no-fit");
     std::optional<ReturnFile> loaded = load_for_dialog("dialog", file, settings);
     if (!loaded) return 2;
     ReturnFile& r = *loaded;
     const std::string class_name(dialog_class_name(r.form));
 
     CommandApplication app;
-    platform::SystemPrinters printers(out, page_pdf_writer());
+    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
+    printers.set_fit_to_printable_area(fit);
     platform::QtPlatform platform(printers);
 
     // The host's main window owns the dialog; the dialog is destroyed first.

@@ -48,7 +48,7 @@ int cmd_preview(const Invocation& args) {
 
     if (grab_to) prepare_headless();
     CommandApplication app;
-    platform::SystemPrinters printers(out, page_pdf_writer());
+    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
     platform::QtPlatform printing(printers);
     PreviewWindow window(*loaded, printing, file);
     if (!grab_to) {

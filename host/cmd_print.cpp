@@ -37,6 +37,7 @@ struct PrintArgs {
     std::optional<std::string> printer;
     std::vector<std::string> clicks;
     std::set<int> cancel;
+    bool fit = true;
 };
 
 // "3" or "1,4,5": 1-based prompt numbers.
@@ -65,6 +66,7 @@ std::optional<PrintArgs> parse(const Invocation& args) {
     p.settings = args.value("settings");
     p.printer = args.value("printer");
     p.clicks = args.values("click");
+    p.fit = !args.has("no-fit");
     auto refuse = [&](std::string_view why) {
         usage_error(args.command(), why);
         return std::nullopt;
@@ -151,7 +153,8 @@ int cmd_print(const Invocation& args) {
     // named is looked for once, before anything prints.
     std::optional<platform::SystemPrinters> printers;
     if (p.out) {
-        printers.emplace(*p.out, page_pdf_writer());
+        printers.emplace(*p.out, page_pdf_writer(), page_extent());
+        printers->set_fit_to_printable_area(p.fit);
         if (p.printer) {
             const int index = printers->find(*p.printer);
             if (index < 0) {

@@ -14,8 +14,12 @@
 namespace dek::host {
 
 platform::PdfWriter page_pdf_writer() {
-    return [](const report::PageReport& page, QIODevice& out) { platform::write_pdf(page, out); };
+    return [](const report::PageReport& page, QIODevice& out, const platform::SheetFit& fit) {
+        platform::write_pdf(page, out, platform::RenderOptions{.fit = fit});
+    };
 }
+
+platform::ExtentOf page_extent() { return &platform::drawn_extent; }
 
 void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 

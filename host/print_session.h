@@ -1,5 +1,5 @@
 // What the dialog, print and demo commands share: the page writer of the
-// system printers, and the headless run of a print dialog.
+// system printers and its measure of a page, and the headless run of a print dialog.
 #pragma once
 
 #include <QApplication>
@@ -16,8 +16,10 @@
 
 namespace dek::host {
 
-// Renders a filled page as a one-page PDF document.
+// Renders a filled page as a one-page PDF document, placed on the paper by a fit.
 platform::PdfWriter page_pdf_writer();
+// What a filled page draws on the paper as designed.
+platform::ExtentOf page_extent();
 
 // A component named on the command line that the dialog does not have or
 // that cannot be clicked.
