@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -19,23 +21,10 @@ using report::Align;
 using report::Element;
 using report::ElementKind;
 
-constexpr int kSmallestPx = 5;  // shrinking stops here
 constexpr double kA4WidthMm = 210.0;
 constexpr double kA4HeightMm = 297.0;
 
 QRectF qrect(const report::Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
-
-Qt::Alignment qt_align(Align a) {
-    switch (a) {
-        case Align::Left:
-            return Qt::AlignLeft;
-        case Align::Right:
-            return Qt::AlignRight;
-        case Align::Center:
-            break;
-    }
-    return Qt::AlignHCenter;
-}
 
 QString element_text(const Element& e) {
     if (e.kind == ElementKind::Memo) {
@@ -46,50 +35,112 @@ QString element_text(const Element& e) {
     return QString::fromStdString(e.caption);
 }
 
-bool wraps(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
+// Text elements that wrap by design: their words may break inside when that
+// is the only way to a readable size.
+bool breaks_words(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
 
-// The rectangle an element takes at one pixel size.
-QRectF measure(const Element& e, const QString& text, int px) {
-    const QFontMetricsF fm(class_font(e.font, px));
-    const QRectF r = qrect(e.rect);
-    if (e.kind == ElementKind::Label && e.auto_size) {
-        const double w = text.isEmpty() ? 0.0 : fm.horizontalAdvance(text);
-        double left = r.left();
-        if (e.alignment == Align::Right) left = r.right() - w;
-        if (e.alignment == Align::Center) left = r.center().x() - w / 2;
-        // As tall as its line: an opaque cover blanks its words, not the box below.
-        return QRectF(left, r.top(), w, std::min(r.height(), fm.height()));
+constexpr double kEps = 0.01;
+constexpr double kNoLimit = 1e7;
+
+struct Line {
+    QString text;
+    double width = 0;
+};
+
+// The lines of `text` in font `f`: one paragraph per '\n', each broken to
+// `width` at line-break opportunities (blanks, after hyphens), and with
+// `anywhere` also inside a word wider than `width`. Trailing blanks do not
+// count. A line may still be wider than `width` (a word that cannot break).
+std::vector<Line> break_lines(const QFont& f, const QString& text, double width, bool anywhere) {
+    const QFontMetricsF fm(f);
+    std::vector<Line> out;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (paragraph.isEmpty()) {
+            out.push_back({});
+            continue;
+        }
+        QTextLayout layout(paragraph, f);
+        QTextOption option;
+        option.setWrapMode(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            QString part = paragraph.mid(line.textStart(), line.textLength());
+            while (part.endsWith(QLatin1Char(' '))) part.chop(1);
+            const double w = fm.horizontalAdvance(part);
+            out.push_back({std::move(part), w});
+        }
+        layout.endLayout();
     }
-    if (wraps(e)) {
-        const QRectF need = fm.boundingRect(QRectF(r.left(), r.top(), r.width(), 100000),
-                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        double h = r.height();
-        if (e.auto_stretch) h = std::max(h, need.height());
-        return QRectF(r.left(), r.top(), r.width(), h);
-    }
-    return r;
+    return out;
 }
 
-// Whether the text at that size fits where it must: a fixed rectangle
-// (width, and height unless it grows), and for every label the box of its
-// form field.
-bool fits(const Element& e, const QString& text, int px, const QRectF& placed, const QRectF* field) {
-    const QFontMetricsF fm(class_font(e.font, px));
+// Height of `n` lines: line spacing between them, ascent to descent of the last.
+double block_height(const QFontMetricsF& fm, std::size_t n) {
+    return n == 0 ? 0.0 : static_cast<double>(n - 1) * fm.lineSpacing() + fm.height();
+}
+
+// The room an element's text may take: its width (a fixed rectangle's, or for
+// a label sized to its text the way from its anchor to its field's side) and
+// its height, from its top down to its field's frame or to the first thing
+// the form prints below it there, never less than its own rectangle.
+struct Room {
+    double width = kNoLimit;
+    double height = 0;
+};
+
+Room room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
     const QRectF r = qrect(e.rect);
-    if (e.kind == ElementKind::Label && !e.auto_size) {
-        if (wraps(e)) {
-            const QRectF need = fm.boundingRect(QRectF(r.left(), r.top(), r.width(), 100000),
-                                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-            if (need.width() > r.width() + 0.01) return false;
-            if (!e.auto_stretch && need.height() > r.height() + 0.01) return false;
-        } else if (fm.horizontalAdvance(text) > r.width() + 0.01) {
-            return false;
+    Room room;
+    room.height = r.height();
+    if (e.kind == ElementKind::Label && e.auto_size) {
+        if (field != nullptr) {
+            if (e.alignment == Align::Left) room.width = field->right() - r.left();
+            if (e.alignment == Align::Right) room.width = r.right() - field->left();
+            if (e.alignment == Align::Center)
+                room.width = 2 * std::min(r.center().x() - field->left(), field->right() - r.center().x());
         }
+    } else {
+        room.width = r.width();
     }
-    if (field != nullptr && !text.isEmpty()) {
-        if (placed.left() < field->left() - 0.01 || placed.right() > field->right() + 0.01) return false;
+    if (field == nullptr) return room;
+    double bottom = field->bottom() - 1;
+    const double left = e.auto_size ? field->left() : r.left();
+    const double right = e.auto_size ? field->right() : r.right();
+    const QRectF area(field->left(), r.top(), field->width(), std::max(0.0, field->bottom() - r.top()));
+    for (const QRectF& printed : printed_areas(*form, &area)) {
+        const bool below = printed.top() >= r.bottom() - kEps;
+        const bool across = printed.right() > left && printed.left() < right;
+        if (below && across) bottom = std::min(bottom, printed.top() - 1);
     }
-    return true;
+    room.height = std::max(r.height(), bottom - r.top());
+    return room;
+}
+
+// Whether the text at that size fits the room; `lines` gets its lines.
+bool try_size(const Element& e, const QString& text, int px, const Room& room, bool anywhere,
+              std::vector<Line>& lines) {
+    const QFont f = class_font(e.font, px);
+    lines = break_lines(f, text, room.width, anywhere);
+    for (const Line& l : lines)
+        if (l.width > room.width + kEps) return false;
+    // A single line keeps its rectangle's height whatever its font's.
+    return lines.size() <= 1 || block_height(QFontMetricsF(f), lines.size()) <= room.height + kEps;
+}
+
+// The mark of a square: one line, its ink centred on the square.
+ElementPlacement place_mark(const Element& e, const QRectF& square, ElementPlacement out) {
+    if (out.text.isEmpty()) {
+        out.rect = qrect(e.rect);
+        return out;
+    }
+    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    const QRectF ink = fm.tightBoundingRect(out.text);  // relative to the baseline origin
+    const QPointF origin(square.center().x() - ink.center().x(), square.center().y() - ink.center().y());
+    out.rect = ink.translated(origin);
+    out.lines.push_back({out.text, QPointF(origin.x(), origin.y() - fm.ascent()), fm.horizontalAdvance(out.text)});
+    return out;
 }
 
 }  // namespace
@@ -98,21 +149,68 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     ElementPlacement out;
     out.text = element_text(e);
     out.font_px = e.font_px > 0 ? e.font_px : class_pixel_size(e.font);
-    // The box of the element's form field (squares excepted: a mark is no text
-    // that could overflow), which a value must never leave.
+    report::Rect area;
+    const bool in_field = form != nullptr && !e.field.empty() && form->area(e.field, area);
+    if (in_field && form->is_square(e.field)) return place_mark(e, qrect(area), std::move(out));
+    // The box of the element's form field, which a value must never leave.
     QRectF field_box;
     const QRectF* field = nullptr;
-    report::Rect area;
-    if (form != nullptr && !e.field.empty() && !form->is_square(e.field) && form->area(e.field, area)) {
+    if (in_field) {
         field_box = qrect(area).adjusted(1, 0, -1, 0);
         field = &field_box;
     }
-    out.rect = measure(e, out.text, out.font_px);
-    // Never cut a text off: shrink it until it fits.
-    while (out.font_px > kSmallestPx && !fits(e, out.text, out.font_px, out.rect, field)) {
-        --out.font_px;
-        out.rect = measure(e, out.text, out.font_px);
+    const QRectF r = qrect(e.rect);
+    if (out.text.isEmpty()) {
+        out.rect = e.kind == ElementKind::Label && e.auto_size ? QRectF(r.left(), r.top(), 0, 0) : r;
+        return out;
     }
+
+    const Room room = room_of(e, form, field);
+    std::vector<Line> lines;
+    int chosen = 0;
+    for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
+        if (try_size(e, out.text, px, room, false, lines)) chosen = px;
+    if ((chosen == 0 || chosen < kReadablePx) && breaks_words(e)) {
+        std::vector<Line> broken;
+        for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
+            if (try_size(e, out.text, px, room, true, broken)) {
+                chosen = px;
+                lines = std::move(broken);
+                break;
+            }
+        }
+    }
+    if (chosen == 0) {
+        out.fits = false;
+        chosen = std::min(out.font_px, kSmallestPx);
+        try_size(e, out.text, chosen, room, breaks_words(e), lines);
+    }
+    out.font_px = chosen;
+
+    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    double widest = 0;
+    for (const Line& l : lines) widest = std::max(widest, l.width);
+    const double height = block_height(fm, lines.size());
+    if (e.kind == ElementKind::Label && e.auto_size) {
+        double left = r.left();
+        if (e.alignment == Align::Right) left = r.right() - widest;
+        if (e.alignment == Align::Center) left = r.center().x() - widest / 2;
+        // As tall as its lines: an opaque cover blanks its words, not the box below.
+        out.rect = QRectF(left, r.top(), widest, lines.size() > 1 ? height : std::min(r.height(), fm.height()));
+    } else {
+        out.rect = QRectF(r.left(), r.top(), r.width(), lines.size() > 1 ? std::max(r.height(), height) : r.height());
+    }
+    double y = r.top();
+    for (Line& l : lines) {
+        double x = out.rect.left();
+        if (e.alignment == Align::Right) x = out.rect.right() - l.width;
+        if (e.alignment == Align::Center) x = out.rect.center().x() - l.width / 2;
+        out.lines.push_back({std::move(l.text), QPointF(x, y), l.width});
+        y += fm.lineSpacing();
+    }
+    // Never beyond the field's sides.
+    if (field != nullptr && (out.rect.left() < field->left() - kEps || out.rect.right() > field->right() + kEps))
+        out.fits = false;
     return out;
 }
 
@@ -137,12 +235,12 @@ void paint_element(QPainter& p, const Element& e, const report::FormDescription*
     const ElementPlacement pl = place_element(e, form);
     if (e.enabled) {
         if (e.opaque) p.fillRect(pl.rect, Qt::white);
-        if (!pl.text.isEmpty()) {
-            p.setFont(class_font(e.font, pl.font_px));
+        if (!pl.lines.empty()) {
+            const QFont font = class_font(e.font, pl.font_px);
+            const double ascent = QFontMetricsF(font).ascent();
+            p.setFont(font);
             p.setPen(Qt::black);
-            int flags = static_cast<int>(qt_align(e.alignment) | Qt::AlignTop);
-            if (wraps(e)) flags |= Qt::TextWordWrap;
-            p.drawText(pl.rect, flags, pl.text);
+            for (const PlacedLine& l : pl.lines) p.drawText(l.top_left + QPointF(0, ascent), l.text);
         }
     }
     if (outline) {

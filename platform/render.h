@@ -6,8 +6,10 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 #include "report/form.h"
 #include "report/page.h"
@@ -30,12 +32,34 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
 // The sheet as an image at `dpi` dots per inch.
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
 
-// Where an element prints, in band pixels, and at what pixel size: the
-// rectangle after sizing to its text (and shrinking to fit its box).
+// How a text that does not fit at its size is made to fit: the element keeps
+// its width; its lines break at blanks (and after hyphens) and may take the
+// height of its form field below it, down to the field's frame or to the
+// first word the form prints there; when that is not enough the size goes
+// down a pixel at a time. A text that breaks only at blanks comes out smaller
+// than `kReadablePx` may break inside a word instead, if the element wraps by
+// design (its layout says wrap, or it is a memo) and that gives a larger size.
+// `kSmallestPx` is as far as shrinking goes.
+inline constexpr int kSmallestPx = 5;
+inline constexpr int kReadablePx = 8;
+
+// One line of an element's text as it prints: the top-left corner of its line
+// box (ascent to descent) in band pixels, and its advance width.
+struct PlacedLine {
+    QString text;
+    QPointF top_left;
+    double width = 0;
+};
+
+// Where an element prints, in band pixels, and at what pixel size. A mark in
+// a square (the field it names is a square) is centred on the square by its
+// ink, so the glyph stays inside the square's border whatever its line box.
 struct ElementPlacement {
-    QRectF rect;
+    QRectF rect;  // what it covers: an opaque element blanks it; a mark's ink
     int font_px = 0;
-    QString text;  // what is drawn (memos: lines joined by '\n')
+    QString text;  // the whole text (memos: lines joined by '\n')
+    std::vector<PlacedLine> lines;
+    bool fits = true;  // false: not even kSmallestPx fits; drawn at that size all the same
 };
 ElementPlacement place_element(const report::Element& element, const report::FormDescription* form);
 
