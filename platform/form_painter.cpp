@@ -36,8 +36,9 @@ Caption caption_of(const report::FormField& f) {
     Caption c;
     double x = r.left() + 3;
     if (!f.number.empty()) {
-        const double w = QFontMetricsF(form_font(kNumberPx, true)).horizontalAdvance(QString::fromStdString(f.number));
-        c.number = QRectF(x, r.top() + 1, w, kNumberPx + 3);
+        const QFontMetricsF fm(form_font(kNumberPx, true));
+        const double w = fm.horizontalAdvance(QString::fromStdString(f.number));
+        c.number = QRectF(x, r.top() + 1, w, fm.height());
         x += w + 3;
     }
     c.title = QRectF(x, r.top() + 1, r.right() - x - 2, r.height() - 2);

@@ -35,9 +35,10 @@ QString element_text(const Element& e) {
     return QString::fromStdString(e.caption);
 }
 
-// Text elements that wrap by design: their words may break inside when that
-// is the only way to a readable size.
-bool breaks_words(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
+// Elements whose lines break at blanks within their own rectangle as designed.
+bool wraps(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
+
+bool auto_width(const Element& e) { return e.kind == ElementKind::Label && e.auto_size; }
 
 constexpr double kEps = 0.01;
 constexpr double kNoLimit = 1e7;
@@ -47,21 +48,27 @@ struct Line {
     double width = 0;
 };
 
+enum class Breaks {
+    None,      // one line per paragraph
+    Blanks,    // at line-break opportunities: blanks, after hyphens
+    Anywhere,  // also inside a word wider than the line
+};
+
 // The lines of `text` in font `f`: one paragraph per '\n', each broken to
-// `width` at line-break opportunities (blanks, after hyphens), and with
-// `anywhere` also inside a word wider than `width`. Trailing blanks do not
-// count. A line may still be wider than `width` (a word that cannot break).
-std::vector<Line> break_lines(const QFont& f, const QString& text, double width, bool anywhere) {
+// `width` as `breaks` allows. Trailing blanks do not count. A line may still
+// be wider than `width` (a word that may not break).
+std::vector<Line> break_lines(const QFont& f, const QString& text, double width, Breaks breaks) {
     const QFontMetricsF fm(f);
     std::vector<Line> out;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        if (paragraph.isEmpty()) {
-            out.push_back({});
+        if (paragraph.isEmpty() || breaks == Breaks::None) {
+            out.push_back({paragraph, fm.horizontalAdvance(paragraph)});
             continue;
         }
         QTextLayout layout(paragraph, f);
         QTextOption option;
-        option.setWrapMode(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
+        option.setWrapMode(breaks == Breaks::Anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                                      : QTextOption::WordWrap);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -81,52 +88,86 @@ double block_height(const QFontMetricsF& fm, std::size_t n) {
     return n == 0 ? 0.0 : static_cast<double>(n - 1) * fm.lineSpacing() + fm.height();
 }
 
-// The room an element's text may take: its width (a fixed rectangle's, or for
-// a label sized to its text the way from its anchor to its field's side) and
-// its height, from its top down to its field's frame or to the first thing
-// the form prints below it there, never less than its own rectangle.
-struct Room {
-    double width = kNoLimit;
-    double height = 0;
-};
-
-Room room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
+// The room of an element: the part of its form field around it that the form
+// leaves free. Sideways it ends at the field's frame or at words the form
+// prints beside the element; upwards and downwards at the frame or at the
+// form's words above and below it (the field's number and title among them).
+// Without a field, the element's own rectangle.
+QRectF room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
     const QRectF r = qrect(e.rect);
-    Room room;
-    room.height = r.height();
-    if (e.kind == ElementKind::Label && e.auto_size) {
-        if (field != nullptr) {
-            if (e.alignment == Align::Left) room.width = field->right() - r.left();
-            if (e.alignment == Align::Right) room.width = r.right() - field->left();
-            if (e.alignment == Align::Center)
-                room.width = 2 * std::min(r.center().x() - field->left(), field->right() - r.center().x());
-        }
-    } else {
-        room.width = r.width();
-    }
-    if (field == nullptr) return room;
+    if (field == nullptr) return r;
+    double left = field->left();
+    double right = field->right();
+    double top = field->top() + 1;
     double bottom = field->bottom() - 1;
-    const double left = e.auto_size ? field->left() : r.left();
-    const double right = e.auto_size ? field->right() : r.right();
-    const QRectF area(field->left(), r.top(), field->width(), std::max(0.0, field->bottom() - r.top()));
-    for (const QRectF& printed : printed_areas(*form, &area)) {
-        const bool below = printed.top() >= r.bottom() - kEps;
-        const bool across = printed.right() > left && printed.left() < right;
-        if (below && across) bottom = std::min(bottom, printed.top() - 1);
+    const std::vector<QRectF> printed = printed_areas(*form, field);
+    for (const QRectF& p : printed) {
+        const bool beside = p.bottom() > r.top() + kEps && p.top() < r.bottom() - kEps;
+        const bool on_it = p.right() > r.left() && p.left() < r.right();
+        if (!beside || on_it) continue;
+        if (p.center().x() < r.center().x())
+            left = std::max(left, p.right() + 1);
+        else
+            right = std::min(right, p.left() - 1);
     }
-    room.height = std::max(r.height(), bottom - r.top());
-    return room;
+    for (const QRectF& p : printed) {
+        if (p.right() <= left || p.left() >= right) continue;
+        if (p.bottom() <= r.top() + kEps) top = std::max(top, p.bottom() + 1);
+        if (p.top() >= r.bottom() - kEps) bottom = std::min(bottom, p.top() - 1);
+    }
+    return QRectF(QPointF(left, std::min(top, r.top())), QPointF(right, std::max(bottom, r.bottom())));
 }
 
-// Whether the text at that size fits the room; `lines` gets its lines.
-bool try_size(const Element& e, const QString& text, int px, const Room& room, bool anywhere,
+// Where the lines of an element may run sideways: `left`..`right`, aligned
+// within that span as the element says.
+struct Span {
+    double left = 0;
+    double right = 0;
+    double width() const { return right - left; }
+};
+
+// The element's own span: its rectangle, or for a label sized to its text
+// the way from its anchor to the room's side (both sides when centred).
+Span own_span(const Element& e, const QRectF& room, bool in_field) {
+    const QRectF r = qrect(e.rect);
+    if (!auto_width(e)) return {r.left(), r.right()};
+    if (!in_field) return {r.center().x() - kNoLimit, r.center().x() + kNoLimit};
+    switch (e.alignment) {
+        case Align::Left:
+            return {r.left(), room.right()};
+        case Align::Right:
+            return {room.left(), r.right()};
+        case Align::Center:
+            break;
+    }
+    const double half = std::min(r.center().x() - room.left(), room.right() - r.center().x());
+    return {r.center().x() - half, r.center().x() + half};
+}
+
+// The span a text takes when it does not fit its own: from its anchor to the
+// room's far side, or the whole room when centred.
+Span wide_span(const Element& e, const QRectF& room) {
+    const QRectF r = qrect(e.rect);
+    switch (e.alignment) {
+        case Align::Left:
+            return {std::max(room.left(), r.left()), room.right()};
+        case Align::Right:
+            return {room.left(), std::min(room.right(), r.right())};
+        case Align::Center:
+            break;
+    }
+    return {room.left(), room.right()};
+}
+
+// Lines that fit `width` and, when more than one, `height`.
+bool try_size(const Element& e, const QString& text, int px, double width, double height, Breaks breaks,
               std::vector<Line>& lines) {
     const QFont f = class_font(e.font, px);
-    lines = break_lines(f, text, room.width, anywhere);
+    lines = break_lines(f, text, width, breaks);
     for (const Line& l : lines)
-        if (l.width > room.width + kEps) return false;
+        if (l.width > width + kEps) return false;
     // A single line keeps its rectangle's height whatever its font's.
-    return lines.size() <= 1 || block_height(QFontMetricsF(f), lines.size()) <= room.height + kEps;
+    return lines.size() <= 1 || block_height(QFontMetricsF(f), lines.size()) <= height + kEps;
 }
 
 // The mark of a square: one line, its ink centred on the square.
@@ -152,64 +193,74 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     report::Rect area;
     const bool in_field = form != nullptr && !e.field.empty() && form->area(e.field, area);
     if (in_field && form->is_square(e.field)) return place_mark(e, qrect(area), std::move(out));
-    // The box of the element's form field, which a value must never leave.
-    QRectF field_box;
-    const QRectF* field = nullptr;
-    if (in_field) {
-        field_box = qrect(area).adjusted(1, 0, -1, 0);
-        field = &field_box;
-    }
     const QRectF r = qrect(e.rect);
     if (out.text.isEmpty()) {
-        out.rect = e.kind == ElementKind::Label && e.auto_size ? QRectF(r.left(), r.top(), 0, 0) : r;
+        out.rect = auto_width(e) ? QRectF(r.left(), r.top(), 0, 0) : r;
         return out;
     }
+    // The box of the element's form field, which a value must never leave.
+    const QRectF field_box = in_field ? qrect(area).adjusted(1, 0, -1, 0) : QRectF();
+    const QRectF room = room_of(e, form, in_field ? &field_box : nullptr);
 
-    const Room room = room_of(e, form, field);
+    // As designed: the element's own span at its own size, its lines broken
+    // at blanks when it wraps, down from its own top.
+    Span span = own_span(e, room, in_field);
     std::vector<Line> lines;
-    int chosen = 0;
-    for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
-        if (try_size(e, out.text, px, room, false, lines)) chosen = px;
-    if ((chosen == 0 || chosen < kReadablePx) && breaks_words(e)) {
-        std::vector<Line> broken;
-        for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
-            if (try_size(e, out.text, px, room, true, broken)) {
-                chosen = px;
-                lines = std::move(broken);
-                break;
+    bool widened = false;
+    if (!try_size(e, out.text, out.font_px, span.width(), room.bottom() - r.top(),
+                  wraps(e) ? Breaks::Blanks : Breaks::None, lines)) {
+        // Otherwise the room: lines broken at blanks, the size going down
+        // until they fit; inside words only when that alone keeps the text
+        // readable.
+        widened = true;
+        span = wide_span(e, room);
+        int chosen = 0;
+        for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
+            if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Blanks, lines)) chosen = px;
+        if (chosen < kReadablePx) {
+            std::vector<Line> broken;
+            for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
+                if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Anywhere, broken)) {
+                    chosen = px;
+                    lines = std::move(broken);
+                    break;
+                }
             }
         }
+        if (chosen == 0) {
+            out.fits = false;
+            chosen = std::min(out.font_px, kSmallestPx);
+            try_size(e, out.text, chosen, span.width(), room.height(), Breaks::Anywhere, lines);
+        }
+        out.font_px = chosen;
     }
-    if (chosen == 0) {
-        out.fits = false;
-        chosen = std::min(out.font_px, kSmallestPx);
-        try_size(e, out.text, chosen, room, breaks_words(e), lines);
-    }
-    out.font_px = chosen;
 
     const QFontMetricsF fm(class_font(e.font, out.font_px));
-    double widest = 0;
-    for (const Line& l : lines) widest = std::max(widest, l.width);
     const double height = block_height(fm, lines.size());
-    if (e.kind == ElementKind::Label && e.auto_size) {
-        double left = r.left();
-        if (e.alignment == Align::Right) left = r.right() - widest;
-        if (e.alignment == Align::Center) left = r.center().x() - widest / 2;
-        // As tall as its lines: an opaque cover blanks its words, not the box below.
-        out.rect = QRectF(left, r.top(), widest, lines.size() > 1 ? height : std::min(r.height(), fm.height()));
-    } else {
-        out.rect = QRectF(r.left(), r.top(), r.width(), lines.size() > 1 ? std::max(r.height(), height) : r.height());
-    }
-    double y = r.top();
+    // Lines start at the element's top, or higher in the room when they need
+    // its height.
+    double top = r.top();
+    if (lines.size() > 1 && top + height > room.bottom()) top = std::max(room.top(), room.bottom() - height);
+    double y = top;
+    QRectF block;
     for (Line& l : lines) {
-        double x = out.rect.left();
-        if (e.alignment == Align::Right) x = out.rect.right() - l.width;
-        if (e.alignment == Align::Center) x = out.rect.center().x() - l.width / 2;
+        double x = span.left;
+        if (e.alignment == Align::Right) x = span.right - l.width;
+        if (e.alignment == Align::Center) x = (span.left + span.right - l.width) / 2;
+        block = block.united(QRectF(x, y, l.width, fm.height()));
         out.lines.push_back({std::move(l.text), QPointF(x, y), l.width});
         y += fm.lineSpacing();
     }
+    if (auto_width(e)) {
+        // As tall as its lines: an opaque cover blanks its words, not the box below.
+        out.rect = out.lines.size() > 1
+                       ? block
+                       : QRectF(block.left(), r.top(), block.width(), std::min(r.height(), fm.height()));
+    } else {
+        out.rect = widened || out.lines.size() > 1 ? r.united(block) : r;
+    }
     // Never beyond the field's sides.
-    if (field != nullptr && (out.rect.left() < field->left() - kEps || out.rect.right() > field->right() + kEps))
+    if (in_field && (out.rect.left() < field_box.left() - kEps || out.rect.right() > field_box.right() + kEps))
         out.fits = false;
     return out;
 }
