@@ -75,11 +75,43 @@ std::vector<QRectF> painted(const Element& e, const platform::ElementPlacement& 
     return out;
 }
 
+// Checks one placed element: inside its field, every character shown, at a
+// readable size when asked, over no word the form prints. Returns what it
+// covers.
+std::vector<QRectF> expect_whole_inside(const Element& e, const report::FormDescription& form,
+                                        const std::vector<QRectF>& printed, bool readable) {
+    const platform::ElementPlacement pl = platform::place_element(e, &form);
+    const std::string what = e.name + " \"" + pl.text.toStdString() + "\" at " + std::to_string(pl.font_px) + " px";
+    report::Rect a;
+    if (!form.area(e.field, a)) {
+        ADD_FAILURE() << e.name << " names no field of the form";
+        return {};
+    }
+    const QRectF field = qrect(a);
+    EXPECT_TRUE(pl.fits) << what << " does not fit";
+    EXPECT_TRUE(field.contains(pl.rect)) << what << ": " << describe(pl.rect) << " outside @" << e.field;
+    const std::vector<QRectF> areas = painted(e, pl);
+    for (const QRectF& area : areas)
+        EXPECT_TRUE(field.contains(area)) << what << ": a line at " << describe(area) << " outside @" << e.field;
+    QString shown;
+    for (const auto& l : pl.lines) shown += l.text;
+    EXPECT_EQ(shown.remove(QLatin1Char(' ')).toStdString(),
+              QString(pl.text).remove(QLatin1Char(' ')).remove(QLatin1Char('\n')).toStdString())
+        << what << ": not every character printed";
+    if (readable) {
+        EXPECT_GE(pl.font_px, platform::kReadablePx) << what << ": too small to read";
+    }
+    for (const QRectF& area : areas)
+        for (const QRectF& p : printed)
+            EXPECT_FALSE(area.intersects(p))
+                << what << ": " << describe(area) << " covers the form's words at " << describe(p);
+    return areas;
+}
+
 void check_page(const report::PageClass& cls, Shape shape) {
     SCOPED_TRACE(std::string(cls.name) + (shape == Shape::Words ? " (words)" : " (unbroken)"));
     HostData data;
     report::LivePage live(cls, data);
-    std::vector<Element>& elements = live.page().DB_dane.elements;
     const report::FormDescription& form = pages::form_of(live.page().layout().form);
     const std::vector<QRectF> printed = platform::printed_areas(form);
 
@@ -88,7 +120,7 @@ void check_page(const report::PageClass& cls, Shape shape) {
         std::vector<QRectF> areas;
     };
     std::vector<Placed> placed;
-    for (Element& e : elements) {
+    for (Element& e : live.page().DB_dane.elements) {
         if (!annotated(e)) continue;
         e.enabled = true;
         const QString value = e.amount_decimals >= 0 ? largest_amount(e.amount_decimals) : largest_text(e, shape);
@@ -96,27 +128,7 @@ void check_page(const report::PageClass& cls, Shape shape) {
             e.lines = {value.toStdString()};
         else
             e.caption = value.toStdString();
-        const platform::ElementPlacement pl = platform::place_element(e, &form);
-        const std::string what = e.name + " \"" + value.toStdString() + "\" at " + std::to_string(pl.font_px) + " px";
-        report::Rect a;
-        ASSERT_TRUE(form.area(e.field, a)) << e.name << " names no field of the form";
-        const QRectF field = qrect(a);
-        EXPECT_TRUE(pl.fits) << what << " does not fit";
-        EXPECT_TRUE(field.contains(pl.rect)) << what << ": " << describe(pl.rect) << " outside @" << e.field;
-        QString shown;
-        for (const QRectF& area : painted(e, pl))
-            EXPECT_TRUE(field.contains(area)) << what << ": a line at " << describe(area) << " outside @" << e.field;
-        for (const auto& l : pl.lines) shown += l.text;
-        EXPECT_EQ(QString(shown).remove(QLatin1Char(' ')), QString(value).remove(QLatin1Char(' ')))
-            << what << ": not every character printed";
-        if (shape == Shape::Words) {
-            EXPECT_GE(pl.font_px, platform::kReadablePx) << what << ": too small to read";
-        }
-        for (const QRectF& area : painted(e, pl))
-            for (const QRectF& p : printed)
-                EXPECT_FALSE(area.intersects(p))
-                    << what << ": " << describe(area) << " covers the form's words at " << describe(p);
-        placed.push_back({&e, painted(e, pl)});
+        placed.push_back({&e, expect_whole_inside(e, form, printed, shape == Shape::Words)});
     }
     for (std::size_t i = 0; i < placed.size(); ++i)
         for (std::size_t j = i + 1; j < placed.size(); ++j)
@@ -129,6 +141,85 @@ TEST(LargestValues, EveryTextAndAmountLiesWholeInsideItsBoxOnEveryPage) {
     for (const auto& cls : pages::page_classes()) {
         check_page(cls, Shape::Words);
         check_page(cls, Shape::Unbroken);
+    }
+}
+
+// `n` characters of wide capitals in words of seven, as a person would type
+// a long description.
+std::string wide_words(std::size_t n) {
+    static const char* const letters[] = {"W", "Ś", "M"};
+    std::string s;
+    std::size_t count = 0;
+    for (std::size_t i = 0; count < n; ++i, ++count) s += i % 8 == 7 ? " " : letters[(i / 8) % 3];
+    return s;
+}
+
+// Filled by the pages' own fill procedures: the reference number of the
+// first pages (two lines of 16 and 48 characters, or one of 64) with and
+// without blanks, and the long descriptions made of parts.
+TEST(LargestValues, LongestTextsThroughThePagesFillsLieWholeInsideTheirBoxes) {
+    struct Case {
+        const char* page;
+        const char* element;
+        void (*fill)(HostData&);
+    };
+    const Case cases[] = {
+        {"TF_wd18_1", "QRL_rodz_odl_doch",
+         [](HostData& d) {
+             for (int i = 1; i <= 3; ++i) d.rekdek.d_rodz[i] = wide_words(40);
+         }},
+        {"TF_wo18_1", "QRL_in_odlp",
+         [](HostData& d) {
+             for (int i = 1; i <= 3; ++i) d.rekdek.in_odld[i] = wide_words(30);
+         }},
+        {"TF_wo18_2", "QRL_in_odlp",
+         [](HostData& d) {
+             for (int i = 1; i <= 3; ++i) d.rekdek.in_odlp[i] = wide_words(30);
+         }},
+        {"TF_w37183", "QRL_cel",
+         [](HostData& d) {
+             for (int i = 1; i <= 2; ++i) d.rekdek.cel[i] = wide_words(60);
+         }},
+        {"TF_w37183", "QRL_kontakt",
+         [](HostData& d) {
+             for (int i = 1; i <= 2; ++i) d.rekdek.kontakt[i] = wide_words(61);
+         }},
+        {"TF_w37184", "QRL_d_us",
+         [](HostData& d) {
+             d.rekdek.d_kto = 1;
+             for (int i = 1; i <= 3; ++i) d.rekdek.d_us[i] = wide_words(30);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.page) + " " + c.element);
+        HostData data;
+        c.fill(data);
+        report::LivePage live(*pages::find_page_class(c.page), data);
+        live.page().before_print();
+        const report::FormDescription& form = pages::form_of(live.page().layout().form);
+        const Element* e = live.page().DB_dane.find(c.element);
+        ASSERT_NE(e, nullptr);
+        ASSERT_TRUE(e->enabled);
+        expect_whole_inside(*e, form, platform::printed_areas(form), true);
+    }
+
+    const std::string numbers[] = {std::string(64, 'W'), wide_words(64)};
+    for (const auto& cls : pages::page_classes()) {
+        HostData data;
+        report::LivePage probe(cls, data);
+        if (probe.page().DB_dane.find("QRL_nrref") == nullptr) continue;
+        for (const std::string& number : numbers) {
+            SCOPED_TRACE(std::string(cls.name) + " QRL_nrref " + number);
+            HostData d;
+            d.dr_dek_ref = true;
+            d.nr_dek_refer = number;
+            report::LivePage live(cls, d);
+            live.page().before_print();
+            const report::FormDescription& form = pages::form_of(live.page().layout().form);
+            const Element* memo = live.page().DB_dane.find("QRL_nrref");
+            ASSERT_TRUE(memo->enabled);
+            expect_whole_inside(*memo, form, platform::printed_areas(form), number.find(' ') != std::string::npos);
+        }
     }
 }
 
