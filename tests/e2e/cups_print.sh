@@ -106,13 +106,19 @@ export CUPS_USER=dek2018-e2e
 numbers() { grep -o '[0-9][0-9.,-]*[0-9]\|[0-9]' "$1" | sort; }
 
 start=$(date +%s)
+# A sheet of an earlier print in the --out folder: printing on a queue leaves
+# it alone (only the PDF printer clears its own folder).
+mkdir "$work/pdf"
+echo earlier >"$work/pdf/01-TF_w37181.pdf"
 rc=0
 "$exe" print "$return_file" --out "$work/pdf" --settings "$work/none.dat" --printer "$queue" \
   >"$work/transcript" 2>"$work/stderr" || rc=$?
 [[ $rc -eq 0 ]] || die "dek2018 print: exit status $rc: $(cat "$work/transcript" "$work/stderr")"
 mapfile -t sheets < <(sed -n 's/^SHEET \([0-9]*\) \([^ ]*\).*/\1 \2/p' "$work/transcript")
 ((${#sheets[@]} > 0)) || die "no sheet printed: $(cat "$work/transcript")"
-[[ ! -e $work/pdf ]] || die "the PDF printer was used instead of the queue"
+[[ $(ls "$work/pdf") == 01-TF_w37181.pdf && $(cat "$work/pdf/01-TF_w37181.pdf") == earlier ]] ||
+  die "the PDF printer was used instead of the queue, or the earlier sheet was touched: $(ls "$work/pdf")"
+[[ ! -s $work/stderr ]] || die "unexpected notice: $(cat "$work/stderr")"
 cmp -s "$work/own.transcript" "$work/transcript" || die "the transcript differs from the run to PDF files"
 
 # Wait for the queue to finish every job.
