@@ -10,6 +10,7 @@
 #include <QString>
 #include <cmath>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "pages/page_classes.h"
@@ -154,6 +155,12 @@ std::string wide_words(std::size_t n) {
     return s;
 }
 
+// Every part of a text stored in parts at its full width.
+template <class Parts>
+void fill_parts(Parts& parts) {
+    for (auto& part : parts) part = wide_words(std::decay_t<decltype(part)>::capacity);
+}
+
 // Filled by the pages' own fill procedures: the reference number of the
 // first pages (two lines of 16 and 48 characters, or one of 64) with and
 // without blanks, and the long descriptions made of parts.
@@ -164,30 +171,15 @@ TEST(LargestValues, LongestTextsThroughThePagesFillsLieWholeInsideTheirBoxes) {
         void (*fill)(HostData&);
     };
     const Case cases[] = {
-        {"TF_wd18_1", "QRL_rodz_odl_doch",
-         [](HostData& d) {
-             for (int i = 1; i <= 3; ++i) d.rekdek.d_rodz[i] = wide_words(40);
-         }},
-        {"TF_wo18_1", "QRL_in_odlp",
-         [](HostData& d) {
-             for (int i = 1; i <= 3; ++i) d.rekdek.in_odld[i] = wide_words(30);
-         }},
-        {"TF_wo18_2", "QRL_in_odlp",
-         [](HostData& d) {
-             for (int i = 1; i <= 3; ++i) d.rekdek.in_odlp[i] = wide_words(30);
-         }},
-        {"TF_w37183", "QRL_cel",
-         [](HostData& d) {
-             for (int i = 1; i <= 2; ++i) d.rekdek.cel[i] = wide_words(60);
-         }},
-        {"TF_w37183", "QRL_kontakt",
-         [](HostData& d) {
-             for (int i = 1; i <= 2; ++i) d.rekdek.kontakt[i] = wide_words(61);
-         }},
+        {"TF_wd18_1", "QRL_rodz_odl_doch", [](HostData& d) { fill_parts(d.rekdek.d_rodz); }},
+        {"TF_wo18_1", "QRL_in_odlp", [](HostData& d) { fill_parts(d.rekdek.in_odld); }},
+        {"TF_wo18_2", "QRL_in_odlp", [](HostData& d) { fill_parts(d.rekdek.in_odlp); }},
+        {"TF_w37183", "QRL_cel", [](HostData& d) { fill_parts(d.rekdek.cel); }},
+        {"TF_w37183", "QRL_kontakt", [](HostData& d) { fill_parts(d.rekdek.kontakt); }},
         {"TF_w37184", "QRL_d_us",
          [](HostData& d) {
              d.rekdek.d_kto = 1;
-             for (int i = 1; i <= 3; ++i) d.rekdek.d_us[i] = wide_words(30);
+             fill_parts(d.rekdek.d_us);
          }},
     };
     for (const Case& c : cases) {
