@@ -8,7 +8,6 @@
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
-#include "jobs/registry.h"
 #include "pages/page_classes.h"
 #include "platform/scripted_platform.h"
 
@@ -36,11 +35,6 @@ int cmd_demo(const Args& args) {
         const std::string sample_name(sample.name);
         ReturnFile r = load_return_text(sample.json, "sample " + sample_name);
         const std::string class_name(dialog_class_name(r.form));
-        if (!jobs::is_registered(class_name)) {
-            std::printf("%s: the %s print dialog (%s) is not available yet; skipped\n", sample_name.c_str(),
-                        std::string(form_name(r.form)).c_str(), class_name.c_str());
-            continue;
-        }
         // The demo keeps no settings: blank-sheet printing on, nothing written back.
         r.data.rekster = default_settings();
         printers.set_pdf_dir(out / sample_name);

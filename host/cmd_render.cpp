@@ -11,6 +11,7 @@
 
 #include "host/commands.h"
 #include "host/return_file.h"
+#include "jobs/w28f_18.h"
 #include "pages/page_classes.h"
 #include "platform/output_file.h"
 #include "platform/render.h"
@@ -102,6 +103,12 @@ int cmd_render(const Args& args) {
     QGuiApplication app(argc, argv);
 
     try {
+        // A PIT-28 return's PIT/O, PIT/D and PIT-2K pages read the general
+        // record, which the print job fills from the PIT-28 return just before
+        // each such sheet: the page is rendered as the job prints it.
+        if (ret.form == Form::pit28) {
+            if (auto prepare = jobs::preparation_of(jobs::pit28_job(), page_class)) prepare(ret.data);
+        }
         report::LivePage live(*cls, ret.data);
         report::PageReport& page = live.page();
         const report::Layout& layout = page.layout();

@@ -108,22 +108,22 @@ PrintDialog::PrintDialog(const DialogDescription& description, const DialogConte
 
     ChB_niezadr = new QCheckBox(QStringLiteral("wydruk na czystych kartkach (nadruk formularza i danych)"), this);
     ChB_niezadr->setObjectName("ChB_niezadr");
-    ChB_niezadr->setGeometry(description_.niezadr_left, description_.niezadr_top, kNiezadrWidth, kCheckBoxHeight);
+    ChB_niezadr->setGeometry(description_.niezadr.left, description_.niezadr.top, kNiezadrWidth, kCheckBoxHeight);
     ChB_niezadr->setChecked(false);
     ChB_niezadr->setVisible(false);
 
     kl_druk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&Drukuj"), this);
     kl_druk->setObjectName("kl_druk");
-    kl_druk->setGeometry(description_.druk_left, description_.druk_top, kButtonWidth, kButtonHeight);
+    kl_druk->setGeometry(description_.druk.left, description_.druk.top, kButtonWidth, kButtonHeight);
     kl_druk->setDefault(true);
 
     kl_anuluj = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Anuluj"), this);
     kl_anuluj->setObjectName("kl_anuluj");
-    kl_anuluj->setGeometry(description_.anuluj_left, description_.anuluj_top, kButtonWidth, kButtonHeight);
+    kl_anuluj->setGeometry(description_.anuluj.left, description_.anuluj.top, kButtonWidth, kButtonHeight);
     kl_anuluj->setAutoDefault(false);
 
     ust_dr = new Tfr_ud18(platform_, this);
-    ust_dr->move(description_.ust_dr_left, description_.ust_dr_top);
+    ust_dr->move(description_.ust_dr.left, description_.ust_dr.top);
 
     connect(kl_zmust, &QPushButton::clicked, this, [this] { handle(&PrintDialog::kl_zmustClick); });
     connect(pm_zm_wsz, &QAction::triggered, this, [this] { handle(&PrintDialog::kl_zmustClick); });

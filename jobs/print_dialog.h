@@ -29,6 +29,10 @@ struct Box {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+struct Place {
+    int left = 0, top = 0;
+};
+
 struct CheckBoxSpec {
     std::string_view name;     // "chbox_st_1", "ChBox_o_3"
     std::string_view caption;  // "PIT/O  1/4"
@@ -41,6 +45,16 @@ struct AttachmentSpec {
     std::uint8_t (*count)(const HostData&) = nullptr;  // `rekdek.ilzal[5]` and the like
 };
 
+// The attachment counts the dialogs read: `rekdek.ilzal[K]`, `rek28.ilzal[K]`.
+template <int K>
+std::uint8_t rekdek_ilzal(const HostData& d) {
+    return d.rekdek.ilzal[K];
+}
+template <int K>
+std::uint8_t rek28_ilzal(const HostData& d) {
+    return d.rek28.ilzal[K];
+}
+
 struct DialogDescription {
     std::string_view class_name;  // "Tf_wydpit37"
     std::string_view caption;     // "Wydruk zeznania PIT-37"; blank-sheet mode adds " (za rok 2018)"
@@ -50,10 +64,10 @@ struct DialogDescription {
     std::vector<AttachmentSpec> attachments;  // in the order activation disables them
     std::vector<Box> separators;              // black lines inside `g_str`: Panel1, Panel2, ...
     Box zmust;                                // `kl_zmust`
-    int niezadr_left = 0, niezadr_top = 0;    // `ChB_niezadr`
-    int druk_left = 0, druk_top = 0;          // `kl_druk`
-    int anuluj_left = 0, anuluj_top = 0;      // `kl_anuluj`
-    int ust_dr_left = 0, ust_dr_top = 0;      // `ust_dr`
+    Place niezadr;                            // `ChB_niezadr`
+    Place druk;                               // `kl_druk`
+    Place anuluj;                             // `kl_anuluj`
+    Place ust_dr;                             // `ust_dr`
     std::size_t niezadr_at = 0;               // the dialog's blank-sheet byte of `rekster`
     bool system_menu = false;                 // the title bar carries the system menu
     const PrintJob* job = nullptr;            // `kl_drukClick`'s job

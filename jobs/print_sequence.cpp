@@ -78,6 +78,17 @@ std::vector<std::string_view> page_classes_of(const PrintJob& job, std::string_v
     return classes;
 }
 
+Preparation preparation_of(const PrintJob& job, std::string_view page_class) {
+    Preparation found = nullptr;
+    bool seen = false;
+    for_each_step(job, [&](const PageStep& s) {
+        if (seen || s.page_class != page_class) return;
+        seen = true;
+        found = s.preparation;
+    });
+    return found;
+}
+
 std::vector<std::string_view> checkboxes_of(const PrintJob& job) {
     std::vector<std::string_view> names;
     for_each_step(job, [&](const PageStep& s) {

@@ -23,14 +23,29 @@ struct VariantFields {
     std::optional<int> nrp{}, nr{}, ilb{}, nrsp{};
 };
 
+// A routine run after a sheet's prompt is confirmed, before its page is
+// created: it brings data into the records the page reads.
+using Preparation = void (*)(HostData&);
+
 struct PageStep {
     std::string_view checkbox{};                   // the dialog's checkbox that selects the page
     bool (*condition)(const HostData&) = nullptr;  // an extra test on the records; none: always
     std::string_view prompt{};                     // first line of the prompt: "Wydruk strony 1/4"
-    void (*preparation)(HostData&) = nullptr;      // run after the prompt is confirmed
+    Preparation preparation = nullptr;             // run after the prompt is confirmed
     std::string_view page_class{};                 // "TF_w37181"
     VariantFields variant{};
 };
+
+// A sheet of one person's attachment: `nrp` := person (1 the taxpayer, 2 the
+// spouse), printed when its box is ticked and the condition, if any, holds.
+constexpr PageStep person_step(std::string_view checkbox, std::string_view prompt, std::string_view page_class,
+                               int person, bool (*condition)(const HostData&) = nullptr) {
+    return PageStep{.checkbox = checkbox,
+                    .condition = condition,
+                    .prompt = prompt,
+                    .page_class = page_class,
+                    .variant = {.nrp = person}};
+}
 
 // Whether the dialog's checkbox of that name is ticked.
 using IsTicked = std::function<bool(std::string_view checkbox)>;
@@ -77,6 +92,10 @@ void run_print_job(const PrintJob& job, const JobContext& ctx);
 // The page classes the job prints for a checkbox (a checkbox whose pages do
 // not exist yet offers nothing to print).
 std::vector<std::string_view> page_classes_of(const PrintJob& job, std::string_view checkbox);
+
+// The preparation the job runs before a sheet of that page class (the first
+// step that prints it); nullptr when it runs none or prints no such page.
+Preparation preparation_of(const PrintJob& job, std::string_view page_class);
 
 // Every checkbox the job's steps name, in table order, without repeats.
 std::vector<std::string_view> checkboxes_of(const PrintJob& job);

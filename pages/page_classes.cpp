@@ -4,12 +4,40 @@
 #include <string>
 
 #include "pages/attachments/W2k18_1.h"
+#include "pages/attachments/Wb18_1.h"
+#include "pages/attachments/Wb18_2.h"
+#include "pages/attachments/Wbr18_1.h"
+#include "pages/attachments/Wbr18_2.h"
 #include "pages/attachments/Wd18_1.h"
 #include "pages/attachments/Wd18_2.h"
+#include "pages/attachments/Wds18_1.h"
+#include "pages/attachments/Wds18_2.h"
+#include "pages/attachments/Wm18_1.h"
 #include "pages/attachments/Wo18_1.h"
 #include "pages/attachments/Wo18_2.h"
 #include "pages/attachments/Wo18_3.h"
 #include "pages/attachments/Wo18_4.h"
+#include "pages/attachments/Wz18_1.h"
+#include "pages/attachments/Wz18_2.h"
+#include "pages/attachments/Wzg18_1.h"
+#include "pages/pit28/W2818_1.h"
+#include "pages/pit28/W2818_2.h"
+#include "pages/pit28/W2818_3.h"
+#include "pages/pit28/W2818_4.h"
+#include "pages/pit28/W28a18_1.h"
+#include "pages/pit28/W28b18_1.h"
+#include "pages/pit28/W28b18_2.h"
+#include "pages/pit36/W36181.h"
+#include "pages/pit36/W36182.h"
+#include "pages/pit36/W36183.h"
+#include "pages/pit36/W36184.h"
+#include "pages/pit36/W36185.h"
+#include "pages/pit36/W36186.h"
+#include "pages/pit36/W36187.h"
+#include "pages/pit36l/W36l18_1.h"
+#include "pages/pit36l/W36l18_2.h"
+#include "pages/pit36l/W36l18_3.h"
+#include "pages/pit36l/W36l18_4.h"
 #include "pages/pit37/W37181.h"
 #include "pages/pit37/W37182.h"
 #include "pages/pit37/W37183.h"
@@ -61,13 +89,48 @@ const std::vector<report::PageClass>& page_classes() {
         page_class<TF_w37182, &F_w37182>("TF_w37182"),
         page_class<TF_w37183, &F_w37183>("TF_w37183"),
         page_class<TF_w37184, &F_w37184>("TF_w37184"),
-        page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
-        page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
-        page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
+        page_class<TF_w36181, &F_w36181>("TF_w36181"),
+        page_class<TF_w36182, &F_w36182>("TF_w36182"),
+        page_class<TF_w36183, &F_w36183>("TF_w36183"),
+        page_class<TF_w36184, &F_w36184>("TF_w36184"),
+        page_class<TF_w36185, &F_w36185>("TF_w36185"),
+        page_class<TF_w36186, &F_w36186>("TF_w36186"),
+        page_class<TF_w36187, &F_w36187>("TF_w36187"),
+        page_class<TF_w36l18_1, &F_w36l18_1>("TF_w36l18_1"),
+        page_class<TF_w36l18_2, &F_w36l18_2>("TF_w36l18_2"),
+        page_class<TF_w36l18_3, &F_w36l18_3>("TF_w36l18_3"),
+        page_class<TF_w36l18_4, &F_w36l18_4>("TF_w36l18_4"),
+        page_class<TF_w2818_1, &F_w2818_1>("TF_w2818_1"),
+        page_class<TF_w2818_2, &F_w2818_2>("TF_w2818_2"),
+        page_class<TF_w2818_3, &F_w2818_3>("TF_w2818_3"),
+        page_class<TF_w2818_4, &F_w2818_4>("TF_w2818_4"),
+        page_class<TF_w28a18_1, &F_w28a18_1>("TF_w28a18_1"),
+        page_class<TF_w28b18_1, &F_w28b18_1>("TF_w28b18_1"),
+        page_class<TF_w28b18_2, &F_w28b18_2>("TF_w28b18_2"),
+        page_class<TF_wb18_1, &F_wb18_1>("TF_wb18_1"),
+        page_class<TF_wb18_2, &F_wb18_2>("TF_wb18_2"),
+        page_class<TF_wo18_1, &F_wo18_1>("TF_wo18_1"),
         page_class<TF_wo18_1, &F_wo18_1>("TF_wo18_1"),
         page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
+        page_class<TF_wo18_2, &F_wo18_2>("TF_wo18_2"),
+        page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_3, &F_wo18_3>("TF_wo18_3"),
         page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
+        page_class<TF_wo18_4, &F_wo18_4>("TF_wo18_4"),
+        page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
+        page_class<TF_wd18_1, &F_wd18_1>("TF_wd18_1"),
+        page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
+        page_class<TF_wd18_2, &F_wd18_2>("TF_wd18_2"),
+        page_class<TF_wm18_1, &F_wm18_1>("TF_wm18_1"),
+        page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
+        page_class<TF_w2k18_1, &F_w2k18_1>("TF_w2k18_1"),
+        page_class<TF_wz18_1, &F_wz18_1>("TF_wz18_1"),
+        page_class<TF_wz18_2, &F_wz18_2>("TF_wz18_2"),
+        page_class<TF_wzg18_1, &F_wzg18_1>("TF_wzg18_1"),
+        page_class<TF_wbr18_1, &F_wbr18_1>("TF_wbr18_1"),
+        page_class<TF_wbr18_2, &F_wbr18_2>("TF_wbr18_2"),
+        page_class<TF_wds18_1, &F_wds18_1>("TF_wds18_1"),
+        page_class<TF_wds18_2, &F_wds18_2>("TF_wds18_2"),
     };
     // clang-format on
     return classes;

@@ -12,11 +12,6 @@ bool child_present(const dane_dziecka& child) {
     return !child.im.empty() && !child.nazw.empty() && child.dur.third_byte() != 0;
 }
 
-void clear_labels(Band& band) {
-    for (Element& e : band.elements)
-        if (e.kind == ElementKind::Label) e.caption.clear();
-}
-
 namespace {
 
 void fill_child(Band& band, const dane_dziecka& child, int k, bool joint) {

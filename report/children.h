@@ -6,6 +6,7 @@
 #pragma once
 
 #include "records/host_data.h"
+#include "report/fill.h"
 #include "report/page.h"
 
 namespace dek::report {
@@ -13,10 +14,6 @@ namespace dek::report {
 // A child is entered when it has a PESEL, or else a first name, a surname and
 // a date of birth whose month byte is set.
 bool child_present(const dane_dziecka& child);
-
-// The caption of every label of the band becomes empty, so that no design
-// caption reaches the paper; memos keep their lines.
-void clear_labels(Band& band);
 
 // The blocks of the children `first` to `last` (of `rekdek.dzieci`): an
 // entered child prints all its boxes, an empty one as empty text and its

@@ -25,6 +25,11 @@ void zmn_font(Band& band, std::string_view name, double value, double limit, int
     }
 }
 
+void clear_labels(Band& band) {
+    for (Element& e : band.elements)
+        if (e.kind == ElementKind::Label) e.caption.clear();
+}
+
 void set_enabled(Band& band, std::string_view name, bool enabled) {
     if (Element* e = band.find(name)) e->enabled = enabled;
 }

@@ -34,6 +34,10 @@ void ust_w_str(Band& band, std::string_view name, std::string_view text);
 // fits its box.
 void zmn_font(Band& band, std::string_view name, double value, double limit, int mode);
 
+// The caption of every label of the band becomes empty, so that no design
+// caption reaches the paper; memos keep their lines.
+void clear_labels(Band& band);
+
 // Sets the element's enabled state; names no element bears are passed over.
 void set_enabled(Band& band, std::string_view name, bool enabled);
 

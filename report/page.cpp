@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
+#include <string>
 
 namespace dek::report {
 
@@ -43,6 +45,12 @@ bool PageReport::before_print() {
 bool PageReport::has_variant(std::string_view field) const {
     const auto& v = layout_->variant_fields;
     return std::find(v.begin(), v.end(), field) != v.end();
+}
+
+int checked_variant(std::string_view field, int value, std::initializer_list<int> allowed) {
+    if (std::find(allowed.begin(), allowed.end(), value) != allowed.end()) return value;
+    throw std::out_of_range(std::string(field) + " " + std::to_string(value) +
+                            ": no print job gives the page this value");
 }
 
 }  // namespace dek::report

@@ -6,6 +6,7 @@
 // lives in platform/.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -160,5 +161,11 @@ protected:
 private:
     const Layout* layout_;
 };
+
+// The value of a variant field when it is one a print job gives; any other
+// value (a page created without its variant set) throws std::out_of_range
+// naming the field, so that a page never reads its records at a place no job
+// asks for.
+int checked_variant(std::string_view field, int value, std::initializer_list<int> allowed);
 
 }  // namespace dek::report

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "report/fill.h"
+
 namespace dek::report {
 
 namespace {
@@ -41,5 +43,19 @@ void FixedSum::add(double amount) {
 }
 
 double FixedSum::value() const { return static_cast<double>(ten_thousandths_) / kScale; }
+
+void fill_zal44(Band& band, const MonthAmounts& packed, const Zal44Labels& labels) {
+    FixedSum due;
+    FixedSum paid;
+    for (int m = 1; m <= 12; ++m) {
+        const Zal44Parts parts = zal44_split(packed[m]);
+        due.add(parts.due);
+        paid.add(parts.paid);
+        ust_wart(band, month_label(labels.due, m), parts.due, 0);
+        ust_wart(band, month_label(labels.paid, m), parts.paid, 0);
+    }
+    ust_wart(band, labels.due_total, due.value(), 0);
+    ust_wart(band, labels.paid_total, paid.value(), 0);
+}
 
 }  // namespace dek::report

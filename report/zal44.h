@@ -5,6 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+#include "report/months.h"
+#include "report/page.h"
 
 namespace dek::report {
 
@@ -29,5 +33,15 @@ public:
 private:
     std::int64_t ten_thousandths_ = 0;
 };
+
+// The boxes of one person's advances on a page: month m's parts in `due` + m
+// and `paid` + m, the year's totals in `due_total` and `paid_total`.
+struct Zal44Labels {
+    std::string_view due, paid, due_total, paid_total;
+};
+
+// Every month's due and paid part through `ust_wart` with 0 decimals, then the
+// totals of the parts, added up in a `FixedSum` each, in whole złoty.
+void fill_zal44(Band& band, const MonthAmounts& packed, const Zal44Labels& labels);
 
 }  // namespace dek::report

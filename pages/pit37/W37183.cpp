@@ -4,9 +4,10 @@
 
 #include "pages/page_classes.h"
 #include "report/amount_pair.h"
+#include "report/child_refund.h"
 #include "report/fill.h"
 #include "report/format.h"
-#include "report/joined.h"
+#include "report/opp_request.h"
 
 namespace dek::pages {
 
@@ -43,26 +44,12 @@ void TF_w37183::QR_37_3BeforePrint(bool& /*PrintReport*/) {
     amount(b, "QRL_rozn1", r.rozn1, kZl);
     amount(b, "QRLdoch_45", r.doch_45, kZlGr);
 
-    // 5. Section J: the organisation and the amount.
-    ust_w_str(b, "QRL_krs", trim(r.krs.str()));
-    amount(b, "QRL_kwopp", r.kwopp, kZlGr);
+    // 5.-8. Sections J and K: the 1 % transfer, the purpose, the consent and
+    // the contact line.
+    fill_opp_request(b, r);
 
-    // 6.-8. Section K.
-    ust_w_str(b, "QRL_cel", joined_trimmed({r.cel[1].str(), r.cel[2].str()}));
-    ust_w_str(b, "QRL_inf_cel", mark(r.inf_cel));
-    ust_w_str(b, "QRL_kontakt", joined_trimmed({r.kontakt[1].str(), r.kontakt[2].str()}));
-
-    // 9. Section H applies when a child-relief difference is left: the
-    // taxpayer's, the spouse's (joint taxation only) or the one to refund.
-    const bool refund = uz.dz != 0 || (joint && uz.dz_m != 0) || uz.rozn != 0;
-    if (refund) {
-        kwota_pair(b, {"QRL_uz_zus1", "QRL_uz_zus2"}, joint, uz.zus, uz.zus_m);
-        kwota_pair(b, {"QRL_uz_dz1", "QRL_uz_dz2"}, joint, uz.dz, uz.dz_m);
-        amount(b, "QRL_uz_rozn", uz.rozn, kZlGr);
-    } else {
-        for (const char* n : {"QRL_uz_zus1", "QRL_uz_zus2", "QRL_uz_dz1", "QRL_uz_dz2", "QRL_uz_rozn"})
-            set_enabled(b, n, false);
-    }
+    // 9. Section H, when a child-relief difference is left.
+    fill_child_refund(b, uz, joint);
 
     // 10. The total refund, whether section H applies or not.
     amount(b, "QRL_uz_zwrot", uz.zwrot, kZlGr);

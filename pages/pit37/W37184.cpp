@@ -4,8 +4,7 @@
 
 #include "pages/page_classes.h"
 #include "report/fill.h"
-#include "report/format.h"
-#include "report/joined.h"
+#include "report/pitd_card_attorney.h"
 
 namespace dek::pages {
 
@@ -25,30 +24,9 @@ void TF_w37184::QR_37_4BeforePrint(bool& /*PrintReport*/) {
     ust_w_str(b, "QRL_zal3", std::to_string(r.ilzal[3]));
     ust_w_str(b, "QRL_zal4", std::to_string(r.ilzal[12]));
 
-    // 2. Poz. 132: who filed the PIT/D (0 taxpayer, 1 spouse; other codes: nobody).
-    ust_w_str(b, "QRL_d_p", mark(r.d_kto == 0));
-    ust_w_str(b, "QRL_d_m", mark(r.d_kto == 1));
-
-    // 3. Poz. 133 and 134 start empty.
-    for (const char* n : {"QRL_d28", "QRL_d36", "QRL_d37", "QRL_d_us"}) ust_w_str(b, n, "");
-
-    // 4. Poz. 133: the return the PIT/D went with, only when someone filed it.
-    if (r.d_kto == 0 || r.d_kto == 1) {
-        ust_w_str(b, "QRL_d28", mark(r.d_kod == 0));
-        ust_w_str(b, "QRL_d36", mark(r.d_kod == 1));
-        ust_w_str(b, "QRL_d37", mark(r.d_kod == 2));
-    }
-
-    // 5. Poz. 134: the spouse's identifier, name and tax office, when the
-    // spouse filed it.
-    ust_w_str(b, "QRL_d_us", r.d_kto == 1 ? joined_trimmed({r.d_us[1].str(), r.d_us[2].str(), r.d_us[3].str()}) : "");
-
-    // 6. Poz. 139: the Large Family Card; the spouse's only under joint taxation.
-    ust_w_str(b, "QRL_kdr_p", mark(r.kdr == 1));
-    ust_w_str(b, "QRL_kdr_m", mark(sp_opod_wspolnie(data) && r.kdr_m == 1));
-
-    // 7. Poz. 142: the attorney, when there is one.
-    ust_w_str(b, "QRL_peln", r.jest_peln ? trim(r.peln.str()) : "");
+    // 2.-7. Poz. 132 to 134 (the PIT/D), 139 (the Large Family Card) and 142
+    // (the attorney).
+    fill_pitd_card_attorney(b, r, sp_opod_wspolnie(data));
 }
 
 }  // namespace dek::pages

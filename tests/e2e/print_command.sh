@@ -84,6 +84,23 @@ case $case_name in
       fail "other bytes changed"
     [[ $(stat -c %s "$work/ster.dat") == 1024 ]] || fail "file size changed"
     ;;
+  form_dialogs)
+    # Each form opens its own dialog: unticking the blank-sheet box writes
+    # that dialog's byte of the settings record and no other.
+    for pair in pit37:48 pit36:46 pit36l:47 pit28:45; do
+      sample=${pair%%:*}
+      at=${pair##*:}
+      "$exe" sample "$sample" >"$work/$sample.json"
+      make_settings "$work/ster.dat"
+      run 0 "$work/$sample.json" --out "$work/out" --settings "$work/ster.dat" --click ChB_niezadr
+      expect_stdout "$info"
+      for byte in 45 46 47 48; do
+        want=1
+        ((byte != at)) || want=0
+        [[ $(byte_at "$work/ster.dat" "$byte") == "$want" ]] || fail "$sample: byte $byte not $want"
+      done
+    done
+    ;;
   missing_settings)
     # A named settings file that does not exist is not created, and writing
     # the changed choice back is an error.
@@ -137,8 +154,8 @@ case $case_name in
     run 2 "$pit37" --out "$work/out" --cancel 1,x
     ;;
   demo)
-    # Every sheet of every built-in sample, one folder per sample; a sample
-    # whose dialog is not in this build is named and skipped.
+    # Every sheet of every built-in sample, one folder per sample: the sheets
+    # that `dek2018 print` of the sample prints, in the same order.
     (cd "$work" && "$exe" demo --out "$work/demo" >"$work/stdout" 2>"$work/stderr") || fail "demo failed"
     expect_stderr ""
     mapfile -t lines <"$work/stdout"
@@ -146,23 +163,22 @@ case $case_name in
     k=0
     for sample in pit37 pit36 pit36l pit28; do
       line=${lines[k]}; k=$((k + 1))
-      if [[ $line =~ ^$sample:\ the\ PIT-[0-9L]+\ print\ dialog\ \(Tf_wydpit[0-9L]+\)\ is\ not\ available\ yet\;\ skipped$ ]]; then
-        [[ $sample != pit37 ]] || fail "the PIT-37 dialog was skipped"
-        [[ ! -e $work/demo/$sample ]] || fail "a folder for the skipped $sample"
-        continue
-      fi
       [[ $line =~ ^$sample:\ ([0-9]+)\ sheets?\ in\ (.*)$ ]] || fail "unexpected line: $line"
       n=${BASH_REMATCH[1]}
       [[ ${BASH_REMATCH[2]} == "$work/demo/$sample" ]] || fail "folder: $line"
-      ((n > 0)) || fail "no sheet for $sample"
-      mapfile -t files < <(ls "$work/demo/$sample")
-      [[ ${#files[@]} -eq $n ]] || fail "$sample: ${#files[@]} files for $n sheets"
-      for ((i = 0; i < n; ++i)); do
-        [[ ${files[i]} =~ ^$(printf '%02d' $((i + 1)))-TF_w[0-9a-z_]+\.pdf$ ]] || fail "$sample: file ${files[i]}"
-        pdfinfo "$work/demo/$sample/${files[i]}" | grep -q '^Page size: .*(A4)' || fail "${files[i]} is not A4"
+      "$exe" sample "$sample" >"$work/$sample.json"
+      XDG_CONFIG_HOME=$work/config "$exe" print "$work/$sample.json" --out "$work/print" --printer "$pdf_printer" \
+        >"$work/$sample.transcript" || fail "print of $sample failed"
+      mapfile -t want < <(sed -n 's/^SHEET \([0-9]*\) \([^ ]*\).*$/\1-\2.pdf/p' "$work/$sample.transcript" |
+        awk -F- '{ printf "%02d-%s\n", $1, substr($0, index($0, "-") + 1) }')
+      ((n == ${#want[@]})) || fail "$sample: $n sheets, the print command prints ${#want[@]}"
+      mapfile -t files < <(ls "$work/demo/$sample" 2>/dev/null)
+      [[ "${files[*]}" == "${want[*]}" ]] || fail "$sample: files ${files[*]}, expected ${want[*]}"
+      for file in "${files[@]}"; do
+        pdfinfo "$work/demo/$sample/$file" | grep -q '^Page size: .*(A4)' || fail "$file is not A4"
       done
     done
-    [[ -f $work/demo/pit37/01-TF_w37181.pdf ]] || fail "no PIT-37 page 1"
+    [[ $(ls "$work/demo/pit37" | wc -l) -eq 11 ]] || fail "the PIT-37 sample has eleven sheets"
     ;;
   dialog_bad_return)
     printf '{"form": "PIT-99"}' >"$work/bad.json"

@@ -47,6 +47,32 @@ const std::vector<report::PageClass>& all_fake_classes() {
         fake_class<11>("TF_w2k18_1"),
         fake_class<12>("TF_w28b18_1", {"nrsp"}),
         fake_class<13>("TF_wb18_1", {"nrp", "nr", "ilb"}),
+        fake_class<14>("TF_wb18_2", {"nrp", "nr"}),
+        fake_class<15>("TF_w28b18_2", {"nrsp"}),
+        fake_class<16>("TF_w36181"),
+        fake_class<17>("TF_w36182"),
+        fake_class<18>("TF_w36183"),
+        fake_class<19>("TF_w36184"),
+        fake_class<20>("TF_w36185"),
+        fake_class<21>("TF_w36186"),
+        fake_class<22>("TF_w36187"),
+        fake_class<23>("TF_wm18_1", {"nrp"}),
+        fake_class<24>("TF_wz18_1", {"nrp"}),
+        fake_class<25>("TF_wz18_2", {"nrp"}),
+        fake_class<26>("TF_wzg18_1", {"nrp"}),
+        fake_class<27>("TF_wbr18_1", {"nrp"}),
+        fake_class<28>("TF_wbr18_2", {"nrp"}),
+        fake_class<29>("TF_wds18_1", {"nrp"}),
+        fake_class<30>("TF_wds18_2", {"nrp"}),
+        fake_class<31>("TF_w36l18_1"),
+        fake_class<32>("TF_w36l18_2"),
+        fake_class<33>("TF_w36l18_3"),
+        fake_class<34>("TF_w36l18_4"),
+        fake_class<35>("TF_w2818_1"),
+        fake_class<36>("TF_w2818_2"),
+        fake_class<37>("TF_w2818_3"),
+        fake_class<38>("TF_w2818_4"),
+        fake_class<39>("TF_w28a18_1"),
     };
     return classes;
 }
@@ -68,6 +94,12 @@ const report::PageReport* live_fake_page(std::string_view name) {
 std::set<std::string, std::less<>> pit37_pages() {
     return {"TF_w37181", "TF_w37182", "TF_w37183", "TF_w37184", "TF_wo18_1", "TF_wo18_2",
             "TF_wo18_3", "TF_wo18_4", "TF_wd18_1", "TF_wd18_2", "TF_w2k18_1"};
+}
+
+std::set<std::string, std::less<>> all_fake_pages() {
+    std::set<std::string, std::less<>> names;
+    for (const auto& c : all_fake_classes()) names.emplace(c.name);
+    return names;
 }
 
 }  // namespace dek::testing

@@ -1,8 +1,9 @@
-// Page classes for the job and dialog tests: every page the PIT-37 job names,
-// plus two with variant fields. A fake page records what its fill saw and can
-// be told to fail; which pages "exist" is chosen per test.
+// Page classes for the job and dialog tests: every page the four jobs name,
+// with the variant fields each takes. A fake page records what its fill saw
+// and can be told to fail; which pages "exist" is chosen per test.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -22,6 +23,8 @@ struct FakePages {
     std::string fail_in_fill;
     // Class names in the order the pages were filled.
     std::vector<std::string> filled;
+    // Called by every fill with the page, to look at the records it reads.
+    std::function<void(const report::PageReport&)> on_fill;
 };
 
 // The one set the lookup below reads (a page lookup is a plain function).
@@ -46,6 +49,7 @@ public:
 protected:
     void BeforePrint(bool& /*PrintReport*/) override {
         fake_pages().filled.push_back(class_name());
+        if (fake_pages().on_fill) fake_pages().on_fill(*this);
         if (fake_pages().fail_in_fill == class_name()) throw std::runtime_error("fill of " + class_name() + " failed");
     }
 };
@@ -59,5 +63,7 @@ const report::PageReport* live_fake_page(std::string_view name);
 
 // Every page of the PIT-37 job.
 std::set<std::string, std::less<>> pit37_pages();
+// Every fake page class.
+std::set<std::string, std::less<>> all_fake_pages();
 
 }  // namespace dek::testing

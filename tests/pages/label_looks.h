@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ namespace dek::testing {
 // How a label lies over its box: alignment, width following the caption,
 // white ground, printed from the start, font class, wrapping lines that grow
 // downwards, and the width of a fixed label where its box gives one (0: the
-// width is left to the box).
+// width is left to the box). A label whose wrapped lines must stay within its
+// own height says so with `grows` false.
 struct Look {
     report::Align align = report::Align::Center;
     bool auto_size = false;
@@ -27,6 +29,7 @@ struct Look {
     report::FontClass font = report::FontClass::Value;
     bool wraps = false;
     int width = 0;
+    std::optional<bool> grows = std::nullopt;  // unset: grows exactly when it wraps
 };
 
 // The label is laid out as the look says.
@@ -38,7 +41,7 @@ inline void expect_look(const report::Element& e, const Look& want) {
     EXPECT_EQ(e.enabled, want.enabled);
     EXPECT_EQ(e.font, want.font);
     EXPECT_EQ(e.word_wrap, want.wraps);
-    EXPECT_EQ(e.auto_stretch, want.wraps);
+    EXPECT_EQ(e.auto_stretch, want.grows.value_or(want.wraps));
     if (!want.auto_size && want.width > 0) {
         EXPECT_EQ(e.rect.width, want.width);
     }

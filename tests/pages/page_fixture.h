@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,13 @@ private:
     const report::PageClass* cls_;
     report::PageReport* page_ = nullptr;
 };
+
+// What labels print, by name: the caption, or "<disabled>".
+using Captions = std::map<std::string, std::string>;
+
+inline void expect_captions(const FilledPage& p, const Captions& want) {
+    for (const auto& [name, caption] : want) EXPECT_EQ(p.printed(name), caption) << name;
+}
 
 // The couple of the attachment tests, taxed jointly: the taxpayer known by
 // NIP, the spouse by PESEL, both with names and dates of birth.

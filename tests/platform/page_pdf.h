@@ -24,12 +24,15 @@ struct Expect {
 // and finds every expected word inside its field (half a pixel of tolerance
 // for the glyph boxes).
 inline void expect_words_in_fields(const char* page_class, HostData& data, std::initializer_list<Expect> expects,
-                                   int nrp = 0) {
+                                   int nrp = 0, int nr = 0, int ilb = 0, int nrsp = 0) {
     SCOPED_TRACE(page_class);
     const report::PageClass* cls = pages::find_page_class(page_class);
     ASSERT_NE(cls, nullptr);
     report::LivePage live(*cls, data);
     live.page().nrp = nrp;
+    live.page().nr = nr;
+    live.page().ilb = ilb;
+    live.page().nrsp = nrsp;
     live.page().before_print();
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
