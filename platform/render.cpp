@@ -89,10 +89,12 @@ double block_height(const QFontMetricsF& fm, std::size_t n) {
 }
 
 // The room of an element: the part of its form field around it that the form
-// leaves free. Sideways it ends at the field's frame or at words the form
-// prints beside the element; upwards and downwards at the frame or at the
-// form's words above and below it (the field's number and title among them).
-// Without a field, the element's own rectangle.
+// leaves free. Upwards it ends at the field's frame or below the form's words
+// that lie above the element's top (the field's number and title among them),
+// downwards at the frame or above the words below its bottom, sideways at the
+// frame or at words the form prints beside it. A word the element's own
+// rectangle crosses as designed (beside it, not above or below) does not
+// count. Without a field, the element's own rectangle.
 QRectF room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
     const QRectF r = qrect(e.rect);
     if (field == nullptr) return r;
@@ -101,21 +103,27 @@ QRectF room_of(const Element& e, const report::FormDescription* form, const QRec
     double top = field->top() + 1;
     double bottom = field->bottom() - 1;
     const std::vector<QRectF> printed = printed_areas(*form, field);
+    // Where the element's text lies as designed, sideways: its rectangle, and
+    // for a label sized to its text the anchor it grows from.
+    double anchor = r.center().x();
+    if (auto_width(e) && e.alignment == Align::Left) anchor = r.left();
+    if (auto_width(e) && e.alignment == Align::Right) anchor = r.right();
     for (const QRectF& p : printed) {
-        const bool beside = p.bottom() > r.top() + kEps && p.top() < r.bottom() - kEps;
-        const bool on_it = p.right() > r.left() && p.left() < r.right();
-        if (!beside || on_it) continue;
-        if (p.center().x() < r.center().x())
+        const bool beside = p.center().y() > r.top() && p.center().y() < r.bottom();
+        const bool crossed =
+            (p.right() > r.left() && p.left() < r.right()) || (p.left() < anchor && p.right() > anchor);
+        if (!beside || crossed) continue;
+        if (p.right() <= anchor)
             left = std::max(left, p.right() + 1);
         else
             right = std::min(right, p.left() - 1);
     }
     for (const QRectF& p : printed) {
         if (p.right() <= left || p.left() >= right) continue;
-        if (p.bottom() <= r.top() + kEps) top = std::max(top, p.bottom() + 1);
-        if (p.top() >= r.bottom() - kEps) bottom = std::min(bottom, p.top() - 1);
+        if (p.center().y() <= r.top() && p.bottom() < r.bottom()) top = std::max(top, p.bottom() + 1);
+        if (p.center().y() >= r.bottom() && p.top() > r.top()) bottom = std::min(bottom, p.top() - 1);
     }
-    return QRectF(QPointF(left, std::min(top, r.top())), QPointF(right, std::max(bottom, r.bottom())));
+    return QRectF(QPointF(left, top), QPointF(right, std::max(bottom, top)));
 }
 
 // Where the lines of an element may run sideways: `left`..`right`, aligned
@@ -202,12 +210,14 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     const QRectF field_box = in_field ? qrect(area).adjusted(1, 0, -1, 0) : QRectF();
     const QRectF room = room_of(e, form, in_field ? &field_box : nullptr);
 
-    // As designed: the element's own span at its own size, its lines broken
-    // at blanks when it wraps, down from its own top.
+    // Lines start at the element's top, or just below a word of the form
+    // that reaches into its rectangle from above. As designed: the element's
+    // own span at its own size, its lines broken at blanks when it wraps.
+    const double first = std::max(r.top(), room.top());
     Span span = own_span(e, room, in_field);
     std::vector<Line> lines;
     bool widened = false;
-    if (!try_size(e, out.text, out.font_px, span.width(), room.bottom() - r.top(),
+    if (!try_size(e, out.text, out.font_px, span.width(), room.bottom() - first,
                   wraps(e) ? Breaks::Blanks : Breaks::None, lines)) {
         // Otherwise the room: lines broken at blanks, the size going down
         // until they fit; inside words only when that alone keeps the text
@@ -237,9 +247,8 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
 
     const QFontMetricsF fm(class_font(e.font, out.font_px));
     const double height = block_height(fm, lines.size());
-    // Lines start at the element's top, or higher in the room when they need
-    // its height.
-    double top = r.top();
+    // Higher in the room when the lines need its height.
+    double top = first;
     if (lines.size() > 1 && top + height > room.bottom()) top = std::max(room.top(), room.bottom() - height);
     double y = top;
     QRectF block;
@@ -253,11 +262,12 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     }
     if (auto_width(e)) {
         // As tall as its lines: an opaque cover blanks its words, not the box below.
-        out.rect = out.lines.size() > 1
-                       ? block
-                       : QRectF(block.left(), r.top(), block.width(), std::min(r.height(), fm.height()));
+        out.rect =
+            out.lines.size() > 1 ? block : QRectF(block.left(), top, block.width(), std::min(r.height(), fm.height()));
     } else {
         out.rect = widened || out.lines.size() > 1 ? r.united(block) : r;
+        // An opaque element never blanks a word of the form above it.
+        out.rect.setTop(std::max(out.rect.top(), std::min(top, first)));
     }
     // Never beyond the field's sides.
     if (in_field && (out.rect.left() < field_box.left() - kEps || out.rect.right() > field_box.right() + kEps))
