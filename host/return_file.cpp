@@ -179,11 +179,13 @@ public:
                 fail(path, "number out of range: " + shortest(v) +
                                " is not below 8 589 934 592 (2^33) in magnitude, the bound of the amounts");
             const auto f = static_cast<float>(v);
-            // Printed as the single holds it: refused when that is not the
+            // Printed as the single holds it, whether a page formats the
+            // single or the double it widens to: refused when that is not the
             // amount given, to the grosz.
-            if (round_single(f, 2) != round_real(v, 2))
+            const RoundedDigits given = round_real(v, 2);
+            if (round_single(f, 2) != given || round_real(static_cast<double>(f), 2) != given)
                 fail(path, "number out of range: a single (4-byte) field holds " + shortest(v) + " only as " +
-                               shortest(f) + ", which is not the same amount to the grosz");
+                               shortest(static_cast<double>(f)) + ", which is not the same amount to the grosz");
             out = f;
         } else if constexpr (std::is_same_v<T, dt1>) {
             out = date(n, path);
