@@ -267,7 +267,7 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     } else {
         out.rect = widened || out.lines.size() > 1 ? r.united(block) : r;
         // An opaque element never blanks a word of the form above it.
-        out.rect.setTop(std::max(out.rect.top(), std::min(top, first)));
+        out.rect.setTop(std::max(out.rect.top(), top));
     }
     // Never beyond the field's sides.
     if (in_field && (out.rect.left() < field_box.left() - kEps || out.rect.right() > field_box.right() + kEps))

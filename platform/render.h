@@ -32,14 +32,17 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
 // The sheet as an image at `dpi` dots per inch.
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
 
-// How a text that does not fit at its size is made to fit: the element keeps
-// its width; its lines break at blanks (and after hyphens) and may take the
-// height of its form field below it, down to the field's frame or to the
-// first word the form prints there; when that is not enough the size goes
-// down a pixel at a time. A text that breaks only at blanks comes out smaller
-// than `kReadablePx` may break inside a word instead, if the element wraps by
-// design (its layout says wrap, or it is a memo) and that gives a larger size.
-// `kSmallestPx` is as far as shrinking goes.
+// How every label and memo is fitted, so that its text is never cut and never
+// leaves its form field: at its own size, in its own rectangle (its lines
+// broken at blanks when it wraps by design), when it fits there. Otherwise it
+// takes the room its field leaves free around it - the field's width from
+// its anchor (the whole width when centred) and the field's height, never
+// past the field's frame nor over a word the form prints there - its lines
+// broken at blanks (and after hyphens), the size going down a pixel at a
+// time until they fit. When breaking at blanks only gets below
+// `kReadablePx`, words may break inside if that gives a larger size.
+// `kSmallestPx` is as far as shrinking goes. A text always starts below a
+// word of the form that reaches into its rectangle from above.
 inline constexpr int kSmallestPx = 5;
 inline constexpr int kReadablePx = 8;
 
