@@ -1,36 +1,36 @@
 // dek2018: the stand-in for the host application of the print module.
+#include <QString>
+#include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string_view>
+#include <variant>
 
+#include "host/cli.h"
 #include "host/commands.h"
 
 namespace {
 
 struct Command {
     std::string_view name;
-    int (*run)(const dek::host::Args&);
-    std::string_view usage;
+    int (*run)(const dek::host::Invocation&);
 };
 
 const Command kCommands[] = {
-    {"check", dek::host::cmd_check, "check FILE                      validate a return file"},
-    {"sample", dek::host::cmd_sample, "sample [NAME]                   print a built-in sample return (no NAME: list)"},
-    {"render", dek::host::cmd_render,
-     "render FILE --page CLASS [--nrp N] [--nr N] [--ilb N] [--nrsp N] --out OUT [--dpi N] [--outline]"},
-    {"dialog", dek::host::cmd_dialog, "dialog FILE [--settings SFILE] [--out DIR]"},
-    {"print", dek::host::cmd_print,
-     "print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... [--cancel N[,N...]]"},
-    {"demo", dek::host::cmd_demo, "demo [--out DIR]                print every sheet of the built-in samples"},
+    {"check", dek::host::cmd_check},   {"sample", dek::host::cmd_sample}, {"render", dek::host::cmd_render},
+    {"dialog", dek::host::cmd_dialog}, {"print", dek::host::cmd_print},   {"preview", dek::host::cmd_preview},
+    {"demo", dek::host::cmd_demo},
 };
 
-int usage() {
-    std::fputs("usage: dek2018 COMMAND ...\n", stderr);
-    for (const auto& c : kCommands)
-        std::fprintf(stderr, "  dek2018 %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
-    return 2;
+// Qt's own notes (a missing XDG_RUNTIME_DIR, a platform plugin's remarks)
+// are no business of the user's: only its critical and fatal messages
+// reach standard error.
+void quiet_qt_messages() {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
 }
 
 // Everything a command wrote to standard output must have reached it: a
@@ -57,10 +57,16 @@ int main(int argc, char** argv) {
     // that a failing write is seen there with its reason.
     static char buffer[1 << 20];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    if (argc < 2) return usage();
-    const std::string_view name = argv[1];
+    // The command line is read before any Qt application exists: help and
+    // usage errors need no display, and a usage error does nothing else.
+    auto parsed = dek::host::parse_command_line(argc, argv);
+    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed)) return finish_output(exit->status);
+    const auto& invocation = std::get<dek::host::Invocation>(parsed);
+    quiet_qt_messages();
     for (const auto& c : kCommands) {
-        if (c.name == name) return finish_output(c.run(dek::host::Args(argv + 2, argv + argc)));
+        if (c.name == invocation.command().name) return finish_output(c.run(invocation));
     }
-    return usage();
+    std::fprintf(stderr, "dek2018: command %.*s is not built in\n", static_cast<int>(invocation.command().name.size()),
+                 invocation.command().name.data());
+    return 2;
 }

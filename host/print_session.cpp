@@ -14,15 +14,14 @@
 namespace dek::host {
 
 platform::PdfWriter page_pdf_writer() {
-    return [](const report::PageReport& page, QIODevice& out) { platform::write_pdf(page, out); };
+    return [](const report::PageReport& page, QIODevice& out, const platform::SheetFit& fit) {
+        platform::write_pdf(page, out, platform::RenderOptions{.fit = fit});
+    };
 }
 
-void prepare_headless() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
+platform::ExtentOf page_extent() { return &platform::drawn_extent; }
+
+void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 
 std::optional<ReturnFile> load_for_dialog(const char* command, const std::string& file,
                                           const std::optional<std::filesystem::path>& settings) {

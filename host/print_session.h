@@ -1,5 +1,5 @@
 // What the dialog, print and demo commands share: the page writer of the
-// system printers, and the headless run of a print dialog.
+// system printers and its measure of a page, and the headless run of a print dialog.
 #pragma once
 
 #include <QApplication>
@@ -16,8 +16,10 @@
 
 namespace dek::host {
 
-// Renders a filled page as a one-page PDF document.
+// Renders a filled page as a one-page PDF document, placed on the paper by a fit.
 platform::PdfWriter page_pdf_writer();
+// What a filled page draws on the paper as designed.
+platform::ExtentOf page_extent();
 
 // A component named on the command line that the dialog does not have or
 // that cannot be clicked.
@@ -35,8 +37,8 @@ public:
 void run_headless(std::string_view class_name, const jobs::DialogContext& ctx, const std::vector<std::string>& clicks);
 
 // Makes a headless command independent of any display (Qt's offscreen
-// platform), with Qt's own diagnostics kept off the output: only its critical
-// and fatal messages reach standard error.
+// platform). Qt's own diagnostics are kept off the output for every command
+// (main).
 void prepare_headless();
 
 // Loads the return file of a dialog command, binds its settings file (the

@@ -2,6 +2,10 @@
 
 #include <cups/cups.h>
 
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
 #include "platform/platform.h"
 
 namespace dek::platform {
@@ -18,6 +22,26 @@ CupsDestinations cups_destinations() {
     }
     cupsFreeDests(count, dests);
     return result;
+}
+
+std::optional<PrinterPaper> cups_a4_paper(const std::string& queue) {
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    if (dest == nullptr) return std::nullopt;
+    std::optional<PrinterPaper> paper;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        cups_size_t size;
+        if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT,
+                                   &size) != 0) {
+            // Hundredths of a millimetre.
+            const QSizeF sheet(size.width / 100.0, size.length / 100.0);
+            paper = PrinterPaper{
+                sheet, QRectF(QPointF(size.left / 100.0, size.top / 100.0),
+                              QPointF(sheet.width() - size.right / 100.0, sheet.height() - size.bottom / 100.0))};
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return paper;
 }
 
 namespace {

@@ -59,7 +59,8 @@ public:
 
     // Prints a filled page as one print run of its own on the printer at
     // `page.printer_index`: A4 portrait, coordinates from the paper's edge,
-    // one copy, no duplex. Returns once the sheet has been handed to the
+    // one copy, no duplex (a printer that cannot print near the edge may get
+    // the sheet scaled to its printable area). Returns once the sheet has been handed to the
     // printing system; throws PrintError when the run cannot be started or
     // finished.
     virtual void print_page(const report::PageReport& page) = 0;

@@ -16,6 +16,7 @@
 #include "platform/cups.h"
 #include "platform/output_file.h"
 #include "platform/platform.h"
+#include "platform/printable_area.h"
 #include "report/page.h"
 
 namespace dek::platform {
@@ -34,8 +35,11 @@ std::string run_title(int run, std::string_view page_class) {
 
 void notice_on_stderr(const std::string& line) { std::fprintf(stderr, "dek2018: %s\n", line.c_str()); }
 
-SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, Notice notice)
-    : pdf_dir_(std::move(pdf_dir)), write_pdf_(std::move(write_pdf)), notice_(std::move(notice)) {
+SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of, Notice notice)
+    : pdf_dir_(std::move(pdf_dir)),
+      write_pdf_(std::move(write_pdf)),
+      extent_of_(std::move(extent_of)),
+      notice_(std::move(notice)) {
     CupsDestinations cups = cups_destinations();
     names_ = std::move(cups.names);
     names_.emplace_back(kPdfPrinterName);
@@ -58,6 +62,8 @@ void SystemPrinters::print(const report::PageReport& page) {
     if (page.printer_index < 0 || page.printer_index >= static_cast<int>(names_.size()))
         throw PrintError("no printer with index " + std::to_string(page.printer_index));
     const std::string title = run_title(++runs_, page.class_name());
+    const bool cups = page.printer_index != pdf_printer_index();
+    const std::string& name = names_[static_cast<std::size_t>(page.printer_index)];
 
     // The sheet is drawn completely before the run starts, so that a page
     // that cannot be drawn leaves no half job behind.
@@ -65,12 +71,11 @@ void SystemPrinters::print(const report::PageReport& page) {
     {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
-        write_pdf_(page, buffer);
+        write_pdf_(page, buffer, cups && fit_ ? fit_for(name, page) : SheetFit{});
     }
 
-    if (page.printer_index != pdf_printer_index()) {
-        cups_print_pdf(names_[static_cast<std::size_t>(page.printer_index)], title,
-                       {pdf.constData(), static_cast<std::size_t>(pdf.size())});
+    if (cups) {
+        cups_print_pdf(name, title, {pdf.constData(), static_cast<std::size_t>(pdf.size())});
         return;
     }
 
@@ -151,6 +156,29 @@ int remove_sheet_files(const std::filesystem::path& dir) {
     ::closedir(listing);
     if (failure != 0) throw std::system_error(failure, std::generic_category(), failed);
     return removed;
+}
+
+SheetFit SystemPrinters::fit_for(const std::string& name, const report::PageReport& page) {
+    // An instance ("queue/instance") prints on its queue.
+    const std::string queue = name.substr(0, name.find('/'));
+    auto known = papers_.find(queue);
+    if (known == papers_.end()) known = papers_.emplace(queue, a4_printer_paper(queue)).first;
+    const PrinterPaper& paper = known->second;
+    const std::optional<SheetFit> fit = fit_sheet(extent_of_(page), paper);
+    char margins[96];
+    std::snprintf(margins, sizeof margins, "%.1f, %.1f, %.1f, %.1f mm", paper.printable.left(), paper.printable.top(),
+                  paper.size.width() - paper.printable.right(), paper.size.height() - paper.printable.bottom());
+    if (!fit)
+        throw PrintError("printer \"" + name + "\": its printable area of A4 (" + margins +
+                         " unprintable at the left, top, right and bottom edges) cannot take the sheet at a readable "
+                         "size");
+    if (!fit->identity() && told_.insert(name).second) {
+        std::fprintf(stderr,
+                     "dek2018: printer \"%s\" cannot print within %s of the paper's left, top, right and bottom "
+                     "edges: sheets are scaled down to fit its printable area (%s: %.1f %%)\n",
+                     name.c_str(), margins, page.class_name().c_str(), fit->scale * 100.0);
+    }
+    return *fit;
 }
 
 }  // namespace dek::platform

@@ -4,9 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/sheet_fit.h"
 
 class QIODevice;
 
@@ -30,8 +34,12 @@ public:
     int find(std::string_view name) const;
 };
 
-// Writes a filled page as a one-page PDF document (A4, drawn from the paper's edge).
-using PdfWriter = std::function<void(const report::PageReport&, QIODevice&)>;
+// Writes a filled page as a one-page PDF document (A4, drawn from the paper's
+// edge), the sheet placed on the paper by the fit.
+using PdfWriter = std::function<void(const report::PageReport&, QIODevice&, const SheetFit&)>;
+// What a filled page draws on the paper as designed (millimetres from the
+// paper's top-left corner).
+using ExtentOf = std::function<QRectF(const report::PageReport&)>;
 
 // A line for the user about what a printer did besides printing.
 using Notice = std::function<void(const std::string&)>;
@@ -51,11 +59,17 @@ void notice_on_stderr(const std::string& line);
 //
 // Only the printer is carried into a run: every run is a fresh job, A4
 // portrait, full page, one copy, no duplex.
+//
+// A CUPS printer that cannot print near the paper's edge gets each sheet
+// that reaches into its unprintable margin scaled down to its printable area
+// (`fit_sheet`), and standard error says so once per printer with the scale;
+// the PDF printer writes every sheet as designed.
 class SystemPrinters final : public Printers {
 public:
     static constexpr std::string_view kPdfPrinterName = "Zapis do pliku PDF";
 
-    SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, Notice notice = notice_on_stderr);
+    SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of,
+                   Notice notice = notice_on_stderr);
 
     const std::vector<std::string>& names() const override { return names_; }
     int index() const override { return index_; }
@@ -69,6 +83,8 @@ public:
     void set_pdf_dir(std::filesystem::path dir);
     // Runs started so far.
     int runs() const { return runs_; }
+    // Off: CUPS printers too get every sheet as designed, whatever their margins.
+    void set_fit_to_printable_area(bool on) { fit_ = on; }
 
 private:
     std::vector<std::string> names_;
@@ -77,7 +93,13 @@ private:
     bool folder_cleared_ = false;  // the old sheets of pdf_dir_ are gone
     std::filesystem::path pdf_dir_;
     PdfWriter write_pdf_;
+    ExtentOf extent_of_;
     Notice notice_;
+    bool fit_ = true;
+    std::map<std::string, PrinterPaper, std::less<>> papers_;  // of each CUPS queue, read once
+    std::set<std::string, std::less<>> told_;                  // printers whose fit was reported
+
+    SheetFit fit_for(const std::string& name, const report::PageReport& page);
 };
 
 // "NN-CLASS": the title of run n, and the PDF printer's file name without ".pdf".

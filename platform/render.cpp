@@ -292,6 +292,10 @@ QImage user_scan(const report::PageReport& page) {
     return {};
 }
 
+const report::FormDescription* form_of_page(const report::PageReport& page) {
+    return page.layout().form.empty() ? nullptr : &pages::form_of(page.layout().form);
+}
+
 void paint_element(QPainter& p, const Element& e, const report::FormDescription* form, bool outline) {
     const ElementPlacement pl = place_element(e, form);
     if (e.enabled) {
@@ -323,13 +327,14 @@ void paint_page(QPainter& painter, const report::PageReport& page, const RenderO
     const double px_per_mm = dev->logicalDpiX() / 25.4;
     const auto& s = page.settings;
     painter.save();
+    // The sheet as designed, then placed on the paper by the fit.
+    painter.translate(options.fit.dx_mm * px_per_mm, options.fit.dy_mm * px_per_mm);
+    painter.scale(options.fit.scale, options.fit.scale);
     painter.translate(s.margin_left_mm * px_per_mm, s.margin_top_mm * px_per_mm);
     painter.scale(px_per_mm * report::kMmPerPixel, px_per_mm * report::kMmPerPixel);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
-    const report::FormDescription* form = nullptr;
-    if (!page.layout().form.empty()) form = &pages::form_of(page.layout().form);
-
+    const report::FormDescription* form = form_of_page(page);
     const QImage scan = user_scan(page);
     if (!scan.isNull()) {
         painter.drawImage(qrect(page.QRI_obr_str.rect), scan);
@@ -351,6 +356,27 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
     QPainter painter(&writer);
     paint_page(painter, page, options);
     painter.end();
+}
+
+QRectF drawn_extent(const report::PageReport& page) {
+    const report::FormDescription* form = form_of_page(page);
+    QRectF drawn;
+    if (!user_scan(page).isNull()) {
+        drawn = qrect(page.QRI_obr_str.rect);
+    } else if (form != nullptr) {
+        drawn = qrect(form->sheet);
+    }
+    for (const Element& e : page.DB_dane.elements) {
+        if (!e.enabled) continue;
+        const ElementPlacement pl = place_element(e, form);
+        // An empty transparent element draws nothing; an opaque one its white rectangle.
+        if (pl.text.isEmpty() && !e.opaque) continue;
+        drawn = drawn.isNull() ? pl.rect : drawn.united(pl.rect);
+    }
+    const auto& s = page.settings;
+    return QRectF(s.margin_left_mm + drawn.left() * report::kMmPerPixel,
+                  s.margin_top_mm + drawn.top() * report::kMmPerPixel, drawn.width() * report::kMmPerPixel,
+                  drawn.height() * report::kMmPerPixel);
 }
 
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <vector>
 
+#include "platform/sheet_fit.h"
 #include "report/form.h"
 #include "report/page.h"
 
@@ -18,16 +19,23 @@ namespace dek::platform {
 
 struct RenderOptions {
     bool outline = false;  // debug: outline every element's rectangle with its name
+    SheetFit fit;          // where the sheet lands on the paper (default: as designed)
 };
 
 // Paints a filled page: background first, then the enabled elements in
 // declaration order, opaque ones on their white rectangle. The scale comes
 // from painter.device(): one A4 sheet with coordinates from the paper's edge
-// (a QPrinter in full-page mode, a QPdfWriter, an image of the sheet).
+// (a QPrinter in full-page mode, a QPdfWriter, an image of the sheet); the
+// options' fit then places the sheet on it.
 void paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options = {});
 
 // One A4 page as PDF, text kept as text.
 void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options = {});
+
+// What a filled page draws on the paper as designed, in millimetres from the
+// paper's top-left corner: the form's sheet (or the image rectangle that a
+// user's scan fills) and every enabled element that prints, as laid out.
+QRectF drawn_extent(const report::PageReport& page);
 
 // The sheet as an image at `dpi` dots per inch.
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
