@@ -1,7 +1,8 @@
 // image_diff A B: how far two pictures of a sheet differ. Prints
-// "max D pixels N of T": the largest difference of one colour channel (0 to
-// 255) over all pixels and how many of the T pixels differ at all. Pictures
-// of different sizes are an error (exit 2).
+// "max D pixels N of T at X,Y": the largest difference of one colour channel
+// (0 to 255) over all pixels, how many of the T pixels differ at all, and
+// where the first of the largest differences lies. Pictures of different
+// sizes are an error (exit 2).
 #include <QImage>
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     a = a.convertToFormat(QImage::Format_RGB32);
     b = b.convertToFormat(QImage::Format_RGB32);
     int largest = 0;
+    int at_x = 0;
+    int at_y = 0;
     long long differing = 0;
     for (int y = 0; y < a.height(); ++y) {
         const auto* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
@@ -28,10 +31,16 @@ int main(int argc, char** argv) {
         for (int x = 0; x < a.width(); ++x) {
             if (pa[x] == pb[x]) continue;
             ++differing;
-            largest = std::max({largest, std::abs(qRed(pa[x]) - qRed(pb[x])), std::abs(qGreen(pa[x]) - qGreen(pb[x])),
-                                std::abs(qBlue(pa[x]) - qBlue(pb[x]))});
+            const int d = std::max({std::abs(qRed(pa[x]) - qRed(pb[x])), std::abs(qGreen(pa[x]) - qGreen(pb[x])),
+                                    std::abs(qBlue(pa[x]) - qBlue(pb[x]))});
+            if (d > largest) {
+                largest = d;
+                at_x = x;
+                at_y = y;
+            }
         }
     }
-    std::printf("max %d pixels %lld of %lld\n", largest, differing, static_cast<long long>(a.width()) * a.height());
+    std::printf("max %d pixels %lld of %lld at %d,%d\n", largest, differing,
+                static_cast<long long>(a.width()) * a.height(), at_x, at_y);
     return 0;
 }

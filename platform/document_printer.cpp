@@ -42,7 +42,7 @@ void DocumentPrinter::print(const report::PageReport& page) {
     } else if (!writer_->newPage()) {
         throw PrintError("cannot start a new page of the document " + options_.file.string());
     }
-    paint_page(*painter_, page);
+    renderer_.paint_page(*painter_, page);
     titles_.push_back(next_title_.empty() ? page.class_name() : std::exchange(next_title_, {}));
 }
 

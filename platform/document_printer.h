@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/printers.h"
+#include "platform/render.h"
 
 class QPdfWriter;
 class QPainter;
@@ -56,6 +57,7 @@ private:
     std::string next_title_;
     QByteArray pdf_;
     QBuffer buffer_;
+    PageRenderer renderer_;  // for all the document's sheets
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
 };

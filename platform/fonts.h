@@ -1,16 +1,28 @@
 // The faces and sizes of the page fonts: the Windows faces of the layouts map
 // to the metric-compatible Liberation faces, loaded from their files so the
 // output does not depend on whatever else is installed.
+//
+// The faces are registered without their hinting (the TrueType programs that
+// fit outlines to a screen's pixel grid): a sheet is drawn as vectors and
+// never needs it, the output is the same without it, and it costs time on
+// every glyph loaded and room in every PDF that embeds the face.
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
+#include <map>
+#include <optional>
+#include <tuple>
 
 #include "report/page.h"
 
 namespace dek::platform {
 
-// "Liberation Sans" / "Liberation Serif", registered from fonts-liberation2.
+// The families of Liberation Sans and Liberation Serif, registered from
+// fonts-liberation2 without hinting under families of their own
+// ("dek2018 Liberation Sans").
 QString sans_family();
 QString serif_family();
 
@@ -23,5 +35,37 @@ QFont class_font(report::FontClass font, int pixel_size = 0);
 
 // The form painter's font: Liberation Sans at a pixel size.
 QFont form_font(int pixel_size, bool bold);
+
+// A TrueType font file without what only hinting uses: the font program
+// (fpgm), the control value program (prep), the control values (cvt ) and
+// every glyph's instructions. Outlines, metrics, names and the character map
+// are kept byte for byte. Empty when the data is no TrueType font whose
+// glyphs can be read.
+std::optional<QByteArray> without_hinting(const QByteArray& ttf);
+
+// A TrueType font file whose family (the names of the family, the
+// typographic family and the WWS family) is `family`; everything else is
+// kept. Empty when the data is no TrueType font with a name table of the
+// first format.
+std::optional<QByteArray> with_family(const QByteArray& ttf, const QString& family);
+
+// The fonts a renderer draws with, each made once with its metrics: a QFont
+// is cheap to copy but every metrics object looks its font engine up again.
+class FontCache {
+public:
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    // The font of a class at a pixel size (0: the class's own size).
+    const Entry& page(report::FontClass font, int pixel_size = 0);
+    // The form painter's font.
+    const Entry& form(int pixel_size, bool bold);
+
+private:
+    // (font class or -1 for the form painter's, pixel size, bold)
+    std::map<std::tuple<int, int, bool>, Entry> entries_;
+};
 
 }  // namespace dek::platform
