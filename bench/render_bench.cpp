@@ -24,6 +24,7 @@
 #include "host/samples.h"
 #include "host/settings.h"
 #include "pages/page_classes.h"
+#include "platform/form_painter.h"
 #include "platform/render.h"
 #include "platform/scripted_platform.h"
 
@@ -138,6 +139,26 @@ void BM_DemoBatch(benchmark::State& state, const std::vector<DemoSheet>* sheets)
     state.counters["ms_per_sheet"] = seconds * 1000.0 / (n * static_cast<double>(state.iterations()));
     state.counters["pdf_bytes_per_sheet"] = static_cast<double>(bytes) / n;
 }
+
+// What a renderer works out once per page before its first sheet: every
+// page's background laid out, with the fonts made on the way.
+void BM_LayOutEveryForm(benchmark::State& state) {
+    std::vector<const dek::report::FormDescription*> forms;
+    for (const dek::report::PageClass& cls : dek::pages::page_classes()) {
+        dek::HostData empty;
+        dek::report::LivePage live(cls, empty);
+        forms.push_back(&dek::pages::form_of(live.page().layout().form));
+    }
+    for (auto _ : state) {
+        dek::platform::FontCache fonts;
+        for (const dek::report::FormDescription* form : forms) {
+            dek::platform::LaidOutForm laid_out(*form, fonts);
+            benchmark::DoNotOptimize(&laid_out);
+        }
+    }
+    state.counters["forms"] = static_cast<double>(forms.size());
+}
+BENCHMARK(BM_LayOutEveryForm)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

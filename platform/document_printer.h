@@ -58,7 +58,8 @@ private:
     QByteArray pdf_;
     QBuffer buffer_;
     PageRenderer renderer_;  // for all the document's sheets
-    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<PdfDocument> document_;
+    std::unique_ptr<QPdfWriter> writer_;  // painted instead, when the pages may show the user's scans
     std::unique_ptr<QPainter> painter_;
 };
 

@@ -188,7 +188,8 @@ const FontCache::Entry& FontCache::page(report::FontClass font, int pixel_size) 
     if (it == entries_.end()) {
         QFont f = class_font(font, px);
         QFontMetricsF fm(f);
-        it = entries_.emplace(key, Entry{std::move(f), std::move(fm)}).first;
+        QRawFont raw = QRawFont::fromFont(f);
+        it = entries_.emplace(key, Entry{std::move(f), std::move(fm), std::move(raw)}).first;
     }
     return it->second;
 }
@@ -199,9 +200,58 @@ const FontCache::Entry& FontCache::form(int pixel_size, bool bold) {
     if (it == entries_.end()) {
         QFont f = form_font(pixel_size, bold);
         QFontMetricsF fm(f);
-        it = entries_.emplace(key, Entry{std::move(f), std::move(fm)}).first;
+        QRawFont raw = QRawFont::fromFont(f);
+        it = entries_.emplace(key, Entry{std::move(f), std::move(fm), std::move(raw)}).first;
     }
     return it->second;
+}
+
+bool needs_no_shaping(const QString& text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || c.isSurrogate()) return false;
+        switch (c.category()) {
+            case QChar::Mark_NonSpacing:
+            case QChar::Mark_SpacingCombining:
+            case QChar::Mark_Enclosing:
+            case QChar::Other_Format:
+            case QChar::Other_Control:
+            case QChar::Other_PrivateUse:
+            case QChar::Other_NotAssigned:
+            case QChar::Separator_Line:
+            case QChar::Separator_Paragraph:
+                return false;
+            default:
+                break;
+        }
+        switch (c.script()) {
+            case QChar::Script_Common:
+            case QChar::Script_Latin:
+            case QChar::Script_Greek:
+            case QChar::Script_Cyrillic:
+                break;
+            default:
+                return false;
+        }
+    }
+    return true;
+}
+
+bool plain_glyphs(const FontCache::Entry& font, const QString& text, QList<quint32>& glyphs, QList<QPointF>& advances) {
+    if (!font.raw.isValid() || !needs_no_shaping(text)) return false;
+    glyphs = font.raw.glyphIndexesForString(text);
+    if (glyphs.size() != text.size() || glyphs.contains(0u)) return false;
+    advances = font.raw.advancesForGlyphIndexes(glyphs);
+    return advances.size() == glyphs.size();
+}
+
+double advance_of(const FontCache::Entry& font, const QString& text) {
+    QList<quint32> glyphs;
+    QList<QPointF> advances;
+    if (!plain_glyphs(font, text, glyphs, advances)) return font.metrics.horizontalAdvance(text);
+    double width = 0;
+    for (const QPointF& a : advances) width += a.x();
+    return width;
 }
 
 }  // namespace dek::platform

@@ -11,6 +11,9 @@
 #include <QByteArray>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
 #include <map>
 #include <optional>
@@ -56,6 +59,7 @@ public:
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
+        QRawFont raw;  // its face at its size
     };
 
     // The font of a class at a pixel size (0: the class's own size).
@@ -67,5 +71,23 @@ private:
     // (font class or -1 for the form painter's, pixel size, bold)
     std::map<std::tuple<int, int, bool>, Entry> entries_;
 };
+
+// Whether a text needs no shaping: every character a letter, digit, mark of
+// punctuation, symbol or blank of the Latin, Greek or Cyrillic scripts or
+// common to all (no combining marks, format or control characters, soft
+// hyphens, line or paragraph separators). The faces shape such text with
+// nothing but their character map and their advances (no ligatures, and
+// kerning is off), so its glyphs and places can be looked up directly.
+bool needs_no_shaping(const QString& text);
+
+// The glyphs of a text that needs no shaping and their advances, looked up
+// in the font's face: the glyphs and places the text layout gives it. False
+// (and nothing looked up) for any other text, or one with a character the
+// face lacks: that text needs the text layout.
+bool plain_glyphs(const FontCache::Entry& font, const QString& text, QList<quint32>& glyphs, QList<QPointF>& advances);
+
+// The advance of a line of text in the font, as QFontMetricsF::horizontalAdvance
+// gives it (from plain_glyphs when it can).
+double advance_of(const FontCache::Entry& font, const QString& text);
 
 }  // namespace dek::platform

@@ -126,13 +126,33 @@ protected:
 
 }  // namespace
 
-std::vector<QGlyphRun> glyph_runs(const QFont& font, const QString& text, const QPointF& baseline) {
-    QTextLayout layout(text, font);
+std::vector<QGlyphRun> glyph_runs(const FontCache::Entry& font, const QString& text, const QPointF& baseline) {
+    std::vector<QGlyphRun> runs;
+    QList<quint32> glyphs;
+    QList<QPointF> advances;
+    if (plain_glyphs(font, text, glyphs, advances)) {
+        QList<QPointF> positions;
+        positions.reserve(glyphs.size());
+        double x = baseline.x();
+        for (const QPointF& a : advances) {
+            positions.append(QPointF(x, baseline.y()));
+            x += a.x();
+        }
+        QGlyphRun run;
+        run.setRawFont(font.raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        run.setOverline(font.font.overline());
+        run.setUnderline(font.font.underline());
+        run.setStrikeOut(font.font.strikeOut());
+        if (!glyphs.isEmpty()) runs.push_back(std::move(run));
+        return runs;
+    }
+    QTextLayout layout(text, font.font);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(INT_MAX / 256);
     layout.endLayout();
-    std::vector<QGlyphRun> runs;
     for (QGlyphRun run : layout.glyphRuns()) {
         QList<QPointF> positions = run.positions();
         // On the baseline: the layout's own places, less its ascent.
@@ -147,9 +167,9 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
     TextItemDevice device;
     QPainter recorder(&device);
     // Each text as the painter lays it out in its rectangle, kept as glyphs.
-    auto words = [&](const QFont& font, auto&& draw) {
+    auto words = [&](const FontCache::Entry& font, auto&& draw) {
         device.engine.items.clear();
-        recorder.setFont(font);
+        recorder.setFont(font.font);
         draw();
         Words w;
         for (const TextItemEngine::Item& item : device.engine.items) {
@@ -173,7 +193,7 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
         QString title = QString::fromStdString(s.letter);
         if (!title.isEmpty()) title += QLatin1Char(' ');
         title += QString::fromStdString(s.title).toUpper();
-        words(fonts.form(s.sub ? 8 : 9, true).font,
+        words(fonts.form(s.sub ? 8 : 9, true),
               [&] { recorder.drawText(r.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, title); });
         printed(r);
     }
@@ -183,15 +203,17 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
         const Caption c = caption_of(f, number_font.metrics);
         const QString title = QString::fromStdString(f.title);
         if (!f.number.empty()) {
-            words(number_font.font, [&] {
+            words(number_font, [&] {
                 recorder.drawText(QRectF(c.number.left(), c.number.top(), 40, c.number.height()),
                                   Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(f.number));
             });
             printed(c.number, r);
         }
         if (!f.title.empty()) {
-            words(title_font.font, [&] { recorder.drawText(c.title, kTitleFlags, title); });
-            printed(title_font.metrics.boundingRect(c.title, kTitleFlags, title).intersected(c.title), r);
+            // The painter's layout of the title gives the rectangle it covers.
+            QRectF covered;
+            words(title_font, [&] { recorder.drawText(c.title, kTitleFlags, title, &covered); });
+            printed(covered.intersected(c.title), r);
         }
     }
     for (const auto& r : form.shades) box(qrect(r), kBar, kFieldPen);
@@ -200,9 +222,9 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
         box(square, Qt::white, kSquarePen);
         const QRectF number = square_number_rect(s, title_font.metrics);
         const QRectF caption_room = square_caption_rect(s);
-        words(title_font.font,
+        words(title_font,
               [&] { recorder.drawText(number, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(s.number)); });
-        words(title_font.font, [&] {
+        words(title_font, [&] {
             recorder.drawText(caption_room, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(s.caption));
         });
         const QRectF gate = square.united(number).united(caption_room);
@@ -220,11 +242,12 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
         if (t.rect.width > 0) {
             const QRectF room(t.rect.left, t.rect.top, t.rect.width, 2000);
             const int flags = qt_align(t.align) | Qt::AlignTop | Qt::TextWordWrap;
-            words(font.font, [&] { recorder.drawText(room, flags, text); });
-            printed(font.metrics.boundingRect(room, flags, text), room);
+            QRectF covered;  // as the painter lays the text out
+            words(font, [&] { recorder.drawText(room, flags, text, &covered); });
+            printed(covered, room);
         } else {
             const QPointF baseline(t.rect.left, t.rect.top + font.metrics.ascent());
-            words(font.font, [&] { recorder.drawText(baseline, text); });
+            words(font, [&] { recorder.drawText(baseline, text); });
             printed(QRectF(t.rect.left, t.rect.top, font.metrics.horizontalAdvance(text), font.metrics.height()));
         }
     }

@@ -66,8 +66,8 @@ private:
 
 // The glyphs of a line of text as the painter draws it with its baseline
 // starting at `baseline`: laid out on one line in `font`, each glyph at its
-// place.
-std::vector<QGlyphRun> glyph_runs(const QFont& font, const QString& text, const QPointF& baseline);
+// place (plain_glyphs when the text needs no shaping).
+std::vector<QGlyphRun> glyph_runs(const FontCache::Entry& font, const QString& text, const QPointF& baseline);
 
 // Paints the form in band pixels: the painter's coordinates are band pixels.
 // Lays the form out for this one painting.

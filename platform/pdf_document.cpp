@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <QColorSpace>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -682,7 +683,7 @@ namespace {
 QByteArray srgb_profile() {
     QFile f(QStringLiteral(":/qpdf/sRGB2014.icc"));
     if (f.open(QIODevice::ReadOnly)) return f.readAll();
-    return {};
+    return QColorSpace(QColorSpace::SRgb).iccProfile();
 }
 
 }  // namespace

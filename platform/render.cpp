@@ -60,11 +60,10 @@ enum class Breaks {
 // `width` as `breaks` allows. Trailing blanks do not count. A line may still
 // be wider than `width` (a word that may not break).
 std::vector<Line> break_lines(const FontCache::Entry& font, const QString& text, double width, Breaks breaks) {
-    const QFontMetricsF& fm = font.metrics;
     std::vector<Line> out;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         if (paragraph.isEmpty() || breaks == Breaks::None) {
-            out.push_back({paragraph, fm.horizontalAdvance(paragraph)});
+            out.push_back({paragraph, advance_of(font, paragraph)});
             continue;
         }
         QTextLayout layout(paragraph, font.font);
@@ -77,7 +76,7 @@ std::vector<Line> break_lines(const FontCache::Entry& font, const QString& text,
             line.setLineWidth(width);
             QString part = paragraph.mid(line.textStart(), line.textLength());
             while (part.endsWith(QLatin1Char(' '))) part.chop(1);
-            const double w = fm.horizontalAdvance(part);
+            const double w = advance_of(font, part);
             out.push_back({std::move(part), w});
         }
         layout.endLayout();
@@ -363,10 +362,10 @@ void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const r
     for (const PlacedLine& l : pl.lines) {
         const QPointF point = l.top_left + QPointF(0, ascent);
         const QPointF baseline(std::trunc(point.x() * 64) / 64, std::trunc(point.y() * 64) / 64);
-        for (const QGlyphRun& run : glyph_runs(font.font, l.text, baseline)) page.glyphs(run);
+        for (const QGlyphRun& run : glyph_runs(font, l.text, baseline)) page.glyphs(run);
         if (font.font.strikeOut() && !l.text.isEmpty()) {
             const double y = point.y() - ascent / 3.0;
-            const double length = std::floor(font.metrics.horizontalAdvance(l.text));
+            const double length = std::floor(advance_of(font, l.text));
             page.line(QPointF(point.x(), y), QPointF(point.x() + length, y), font.metrics.lineWidth());
         }
     }
