@@ -18,11 +18,21 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 
-# The position of every word of a PDF: "page word xMin yMin xMax yMax".
+# The words of a PDF with their boxes, in reading order: "word xMin yMin xMax yMax".
 words() { pdftotext -bbox "$1" - | sed -n 's/.*<word xMin="\([^"]*\)" yMin="\([^"]*\)" xMax="\([^"]*\)" yMax="\([^"]*\)">\(.*\)<\/word>/\5 \1 \2 \3 \4/p'; }
+# "same D" when both lists hold the same words, D the largest shift of a box
+# edge in points; "differ" otherwise.
+compare_words() {
+  paste -d' ' "$1" "$2" | awk '
+    NF != 10 || $1 != $6 { bad = 1; exit }
+    { for (i = 2; i <= 5; i++) { d = $i - $(i + 5); if (d < 0) d = -d; if (d > m) m = d } }
+    END { if (bad || NR == 0) print "differ"; else printf "same %.4f\n", m }'
+  [[ $(wc -l <"$1") -eq $(wc -l <"$2") ]] || echo differ
+}
 
 largest_png=0
 largest_pdf=0
+largest_shift=0
 sheets=0
 moved=0
 for s in pit37 pit36 pit36l pit28; do
@@ -38,9 +48,13 @@ for s in pit37 pit36 pit36l pit28; do
       pdftoppm -r "$dpi" -png -singlefile "$work/$which.pdf" "$work/$which.pdf"
       words "$work/$which.pdf" >"$work/$which.words"
     done
-    read -r _ png _ png_px _ total < <("$build/bench/image_diff" "$work/before.png" "$work/after.png")
-    read -r _ pdf _ pdf_px _ _ < <("$build/bench/image_diff" "$work/before.pdf.png" "$work/after.pdf.png")
-    if cmp -s "$work/before.words" "$work/after.words"; then text="same words at the same places"; else
+    read -r _ png _ png_px _ total _ < <("$build/bench/image_diff" "$work/before.png" "$work/after.png")
+    read -r _ pdf _ pdf_px _ _ _ < <("$build/bench/image_diff" "$work/before.pdf.png" "$work/after.pdf.png")
+    read -r verdict shift < <(compare_words "$work/before.words" "$work/after.words" | sort | head -1)
+    if [[ $verdict == same ]]; then
+      text="same words, moved at most $shift pt"
+      largest_shift=$(awk -v a="$largest_shift" -v b="$shift" 'BEGIN { print (b > a ? b : a) }')
+    else
       text="WORDS DIFFER"
       moved=$((moved + 1))
     fi
@@ -52,4 +66,4 @@ for s in pit37 pit36 pit36l pit28; do
   done < <(sed -n 's/^SHEET /SHEET /p' "$work/$s.log")
 done
 echo "sheets: $sheets ($total pixels each at $dpi dpi); largest difference: png $largest_png, pdf $largest_pdf;" \
-  "sheets whose words differ: $moved"
+  "sheets whose words differ: $moved; farthest a word moved: $largest_shift pt"

@@ -305,6 +305,13 @@ std::vector<QRectF> LaidOutForm::printed_areas(const QRectF* within) const {
     return out;
 }
 
+const std::vector<QRectF>& LaidOutForm::printed_areas_in(const QRectF& within) const {
+    const std::array<double, 4> key{within.left(), within.top(), within.right(), within.bottom()};
+    auto it = printed_in_.find(key);
+    if (it == printed_in_.end()) it = printed_in_.emplace(key, printed_areas(&within)).first;
+    return it->second;
+}
+
 void paint_form(QPainter& painter, const report::FormDescription& form) {
     FontCache fonts;
     LaidOutForm(form, fonts).paint(painter);

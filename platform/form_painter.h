@@ -8,6 +8,8 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRectF>
+#include <array>
+#include <map>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -38,6 +40,9 @@ public:
     // their numbers and captions, static texts. With `within`, only those
     // that meet that rectangle.
     std::vector<QRectF> printed_areas(const QRectF* within = nullptr) const;
+    // The same for a rectangle asked about again and again (the box of a
+    // field every sheet places its values in): worked out once.
+    const std::vector<QRectF>& printed_areas_in(const QRectF& within) const;
 
 private:
     // A rectangle filled, and outlined when `pen` > 0.
@@ -62,6 +67,7 @@ private:
 
     std::vector<std::variant<Box, Words>> steps_;
     std::vector<Printed> printed_;
+    mutable std::map<std::array<double, 4>, std::vector<QRectF>> printed_in_;
 };
 
 // The glyphs of a line of text as the painter draws it with its baseline

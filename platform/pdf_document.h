@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dek::platform {
@@ -41,6 +42,7 @@ public:
 
 private:
     std::map<QString, std::unique_ptr<PdfFace>> faces_;
+    std::vector<std::pair<QRawFont, const PdfFace*>> by_font_;  // the faces of the raw fonts met
 };
 
 class PdfDocument;

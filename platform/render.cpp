@@ -103,7 +103,7 @@ QRectF room_of(const Element& e, const LaidOutForm* form, const QRectF* field) {
     double right = field->right();
     double top = field->top() + 1;
     double bottom = field->bottom() - 1;
-    const std::vector<QRectF> printed = form->printed_areas(field);
+    const std::vector<QRectF>& printed = form->printed_areas_in(*field);
     // Where the element's text lies as designed, sideways: its rectangle, and
     // for a label sized to its text the anchor it grows from.
     double anchor = r.center().x();
@@ -350,8 +350,8 @@ void PageRenderer::Caches::paint_element(QPainter& p, const Element& e, const re
 // the places the painter's text layout gives them (a text starting on the
 // 1/64 pixel at or before its point, as the painter places text), the
 // strike-out line where the painter draws it (a third of the ascent above
-// the baseline, as long as the line's advance in whole pixels, as thick as
-// the font's lines).
+// the baseline, from the whole pixels at or before the line's start and end,
+// as thick as the font's lines).
 void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const report::FormDescription* form) {
     if (!e.enabled) return;
     const ElementPlacement pl = place(e, form);
@@ -365,8 +365,8 @@ void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const r
         for (const QGlyphRun& run : glyph_runs(font, l.text, baseline)) page.glyphs(run);
         if (font.font.strikeOut() && !l.text.isEmpty()) {
             const double y = point.y() - ascent / 3.0;
-            const double length = std::floor(advance_of(font, l.text));
-            page.line(QPointF(point.x(), y), QPointF(point.x() + length, y), font.metrics.lineWidth());
+            const double end = std::floor(point.x() + advance_of(font, l.text));
+            page.line(QPointF(std::floor(point.x()), y), QPointF(end, y), font.metrics.lineWidth());
         }
     }
 }
