@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pages/page_classes.h"
@@ -134,6 +135,62 @@ TEST(W36181, CorrectionWithReferenceNumber) {
     EXPECT_EQ(p.printed("QRL_nier"), "x");
     EXPECT_TRUE(p.enabled("QRL_nrref"));
     EXPECT_EQ(p.element("QRL_nrref").lines, (std::vector<std::string>{"8f3c5e1a9b7d2046", "c1e8a53f7b9d0e24"}));
+}
+
+// Box 3: the reference number prints only when the host asks for it, in two
+// lines split after the 16th character (letters, not bytes).
+TEST(W36181, ReferenceNumberInTwoLinesOnlyWhenAsked) {
+    struct Case {
+        bool asked;
+        const char* number;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {false, "8f3c5e1a9b7d2046c1e8a53f7b9d0e24", {}},
+        {true, "ABC-12/345", {"ABC-12/345", ""}},
+        {true, "0123456789abcdef", {"0123456789abcdef", ""}},
+        {true, "0123456789abcdefg", {"0123456789abcdef", "g"}},
+        {true, "8f3c5e1a9b7d2046c1e8a53f7b9d0e24", {"8f3c5e1a9b7d2046", "c1e8a53f7b9d0e24"}},
+        {true, "ŁÓDŹ-ŚWIĘTOKRZYSKIEŻ", {"ŁÓDŹ-ŚWIĘTOKRZYS", "KIEŻ"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number + std::string(c.asked ? "" : ", not asked"));
+        HostData d = joint_return();
+        d.dr_dek_ref = c.asked;
+        d.nr_dek_refer = c.number;
+        FilledPage p("TF_w36181", d);
+        EXPECT_EQ(p.enabled("QRL_nrref"), c.asked);
+        EXPECT_EQ(p.element("QRL_nrref").lines, c.lines);
+    }
+}
+
+// Each box of B.1 and B.2 from its own field of its own person: every text
+// field holds the person's letter and the field's name.
+TEST(W36181, SectionBBoxesFromTheirPersonsFields) {
+    const char* const fields[] = {"nazw", "im",  "kr",    "woj",    "pow",  "gmina",
+                                  "ul",   "nrd", "nrlok", "miejsc", "kodp", "poczta"};
+    auto name_fields = [](dane_os& os, const std::string& who) {
+        os.nazw = who + "nazw";
+        os.im = who + "im";
+        os.kr = who + "kr";
+        os.woj = who + "woj";
+        os.pow = who + "pow";
+        os.gmina = who + "gmina";
+        os.ul = who + "ul";
+        os.nrd = who + "nrd";
+        os.nrlok = who + "nrlok";
+        os.miejsc = who + "miejsc";
+        os.kodp = who + "kodp";
+        os.poczta = who + "poczta";
+    };
+    HostData d = joint_return();
+    name_fields(d.rekdek.podatnik, "p-");
+    name_fields(d.rekdek.malzonek, "m-");
+    FilledPage p("TF_w36181", d);
+    for (const auto& [suffix, who, born] : {std::tuple{"", "p-", "14-09-1978"}, std::tuple{"1", "m-", "27-03-1981"}}) {
+        for (const char* f : fields) EXPECT_EQ(p.printed("QRL_" + std::string(f) + suffix), who + std::string(f));
+        EXPECT_EQ(p.printed("QRL_dur" + std::string(suffix)), born);
+    }
 }
 
 // An empty joint return: no sample caption of the design reaches the paper;
