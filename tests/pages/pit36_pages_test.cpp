@@ -7,6 +7,7 @@
 #include <string>
 
 #include "pages/page_classes.h"
+#include "tests/pages/page_fixture.h"
 
 namespace dek {
 namespace {
@@ -38,6 +39,20 @@ TEST(Pit36Pages, PagesOneToThreeAsCatalogued) {
     EXPECT_EQ(catalogue_row("W36183"),
               "TF_w36183 W36183 F_w36183 QR_36_3 margins 3 3 1 1 band 4,11 786x1100 image 1,1 781x1090"
               " sheet 1,1 781x1090 elements 72 variants 0");
+}
+
+// An empty return taxed jointly: the fills of pages 2 and 3 set or clear
+// every label, so no design sample reaches the paper; amounts print as zero,
+// squares and years stay empty.
+TEST(Pit36Pages, EmptyJointReturnPrintsNoDesignSampleOnPagesTwoAndThree) {
+    for (const char* cls : {"TF_w36182", "TF_w36183"}) {
+        SCOPED_TRACE(cls);
+        HostData d;
+        d.rekdek.sp_opod = 1;
+        testing::FilledPage p(cls, d);
+        for (const auto& e : p.page().DB_dane.elements)
+            EXPECT_TRUE(e.caption.empty() || e.caption == "0,00" || e.caption == "0") << e.name << " " << e.caption;
+    }
 }
 
 }  // namespace
