@@ -16,14 +16,8 @@ namespace dek::host {
 // dek2018 demo: prints every sheet of every built-in sample to PDF files, one
 // folder per sample (DIR/pit37/01-TF_w37181.pdf ...), through the sample's
 // print dialog with every available page ticked and every prompt confirmed.
-int cmd_demo(const Args& args) {
-    std::filesystem::path out = "wydruki";
-    if (args.size() == 2 && args[0] == "--out") {
-        out = args[1];
-    } else if (!args.empty()) {
-        std::fputs("usage: dek2018 demo [--out DIR]\n", stderr);
-        return 2;
-    }
+int cmd_demo(const Invocation& args) {
+    const std::filesystem::path out = args.value("out").value_or("wydruki");
 
     prepare_headless();
     CommandApplication app;

@@ -15,40 +15,16 @@
 
 namespace dek::host {
 
-namespace {
-
-constexpr const char* kUsage = "usage: dek2018 dialog FILE [--settings SFILE] [--out DIR] [--no-fit]\n";
-
-}  // namespace
-
 // dek2018 dialog: the desktop path. Loads the return, binds the settings
 // file, and shows the return's print dialog, created by class name, modally
 // over a main window. The PDF printer writes into DIR (default ./wydruki).
-// --no-fit prints on every printer as designed, also into its unprintable
-// margin.
-int cmd_dialog(const Args& args) {
-    std::string file;
-    std::string out = "wydruki";
+int cmd_dialog(const Invocation& args) {
+    const std::string& file = args.arguments().at(0);
+    const std::string out = args.value("out").value_or("wydruki");
     std::optional<std::filesystem::path> settings;
-    bool fit = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--settings" && i + 1 < args.size()) {
-            settings = args[++i];
-        } else if (args[i] == "--out" && i + 1 < args.size()) {
-            out = args[++i];
-        } else if (args[i] == "--no-fit") {
-            fit = false;
-        } else if (!args[i].starts_with("--") && file.empty()) {
-            file = args[i];
-        } else {
-            std::fputs(kUsage, stderr);
-            return 2;
-        }
-    }
-    if (file.empty()) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
+    if (auto named = args.value("settings")) settings = *named;
+    // --no-fit prints on every printer as designed, also into its unprintable margin.
+    const bool fit = !args.has("no-fit");
     std::optional<ReturnFile> loaded = load_for_dialog("dialog", file, settings);
     if (!loaded) return 2;
     ReturnFile& r = *loaded;

@@ -1,32 +1,38 @@
+#include <unistd.h>
+
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "host/batch_progress.h"
 #include "host/commands.h"
 #include "host/print_session.h"
 #include "host/return_file.h"
 #include "host/settings.h"
 #include "jobs/registry.h"
 #include "pages/page_classes.h"
+#include "platform/document_printer.h"
 #include "platform/scripted_platform.h"
 
 namespace dek::host {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: dek2018 print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... "
-    "[--cancel N[,N...]] [--no-fit]\n";
+namespace fs = std::filesystem;
 
 struct PrintArgs {
-    std::string file;
-    std::string out;
+    std::vector<std::string> files;
+    std::optional<std::string> out;      // the PDF printer's folder
+    std::optional<std::string> pdf;      // one document of the whole return
+    std::optional<std::string> pdf_dir;  // one document per return, DIR/<stem>.pdf
+    bool pdfa = false;
     std::optional<std::string> settings;
     std::optional<std::string> printer;
     std::vector<std::string> clicks;
@@ -49,76 +55,152 @@ bool parse_numbers(const std::string& text, std::set<int>& into) {
     return true;
 }
 
-std::optional<PrintArgs> parse(const Args& args) {
+// The options of a run, checked: what does not go together is a usage error.
+std::optional<PrintArgs> parse(const Invocation& args) {
     PrintArgs p;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool has_value = i + 1 < args.size();
-        if (a == "--out" && has_value) {
-            p.out = args[++i];
-        } else if (a == "--settings" && has_value) {
-            p.settings = args[++i];
-        } else if (a == "--printer" && has_value) {
-            p.printer = args[++i];
-        } else if (a == "--click" && has_value) {
-            p.clicks.push_back(args[++i]);
-        } else if (a == "--cancel" && has_value) {
-            if (!parse_numbers(args[++i], p.cancel)) {
-                std::fprintf(stderr, "dek2018 print: --cancel takes prompt numbers from 1: \"%s\"\n", args[i].c_str());
-                return std::nullopt;
-            }
-        } else if (a == "--no-fit") {
-            p.fit = false;
-        } else if (!a.starts_with("--") && p.file.empty()) {
-            p.file = a;
-        } else {
-            std::fputs(kUsage, stderr);
-            return std::nullopt;
+    p.files = args.arguments();
+    p.out = args.value("out");
+    p.pdf = args.value("pdf");
+    p.pdf_dir = args.value("pdf-dir");
+    p.pdfa = args.has("pdfa");
+    p.settings = args.value("settings");
+    p.printer = args.value("printer");
+    p.clicks = args.values("click");
+    p.fit = !args.has("no-fit");
+    auto refuse = [&](std::string_view why) {
+        usage_error(args.command(), why);
+        return std::nullopt;
+    };
+    for (const std::string& numbers : args.values("cancel")) {
+        if (!parse_numbers(numbers, p.cancel))
+            return refuse("--cancel takes prompt numbers from 1: \"" + numbers + "\"");
+    }
+    const int targets = (p.out ? 1 : 0) + (p.pdf ? 1 : 0) + (p.pdf_dir ? 1 : 0);
+    if (targets != 1) return refuse("give one of --out, --pdf and --pdf-dir");
+    if (p.pdf && p.files.size() > 1) return refuse("--pdf takes one FILE; --pdf-dir takes several");
+    if (p.printer && !p.out) return refuse("--printer goes with --out: a document is its only printer");
+    if (p.pdfa && p.out) return refuse("--pdfa goes with --pdf or --pdf-dir");
+    return p;
+}
+
+// Several files print into a folder each, named after the file: two files
+// of one name would print over each other.
+bool stems_distinct(const PrintArgs& p) {
+    if (p.files.size() < 2) return true;
+    std::map<std::string, std::string> seen;
+    for (const std::string& file : p.files) {
+        const std::string stem = fs::path(file).stem().string();
+        const auto [it, fresh] = seen.emplace(stem, file);
+        if (!fresh) {
+            std::fprintf(stderr, "dek2018 print: %s and %s would both print as \"%s\"; nothing printed\n",
+                         it->second.c_str(), file.c_str(), stem.c_str());
+            return false;
         }
     }
-    if (p.file.empty() || p.out.empty()) {
-        std::fputs(kUsage, stderr);
-        return std::nullopt;
+    return true;
+}
+
+// The outcome of one file: 0 printed, 1 an error shown in its transcript, 2 refused.
+enum Outcome { kPrinted = 0, kError = 1, kRefused = 2 };
+
+// Runs the return's print dialog headless on `printers`, the transcript to
+// `out`. With a document as the printer, each sheet is named for its
+// bookmark and the document is written when the dialog has closed; a
+// write that fails is an error of the run, shown in its transcript.
+Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& printers,
+                     platform::DocumentPrinter* document, std::ostream& out, BatchProgress& progress) {
+    platform::ScriptedPlatform platform(printers, platform::Script{p.cancel, {}}, &out);
+    jobs::SheetTitleHook titles;
+    if (document != nullptr) titles = [document](const std::string& title) { document->name_next_sheet(title); };
+    try {
+        run_headless(dialog_class_name(r.form), jobs::DialogContext{r.data, platform, &pages::find_page_class, titles},
+                     p.clicks);
+    } catch (const UsageError& e) {
+        progress.clear();
+        std::fprintf(stderr, "dek2018 print: %s\n", e.what());
+        return kRefused;
     }
-    return p;
+    if (document != nullptr) {
+        try {
+            if (!document->finish()) {
+                progress.clear();
+                std::fprintf(stderr, "dek2018 print: no sheet printed; %s not written\n",
+                             document->file().string().c_str());
+            }
+        } catch (const std::exception& e) {
+            platform.ShowException(e.what());
+        }
+    }
+    return platform.errors() != 0 ? kError : kPrinted;
 }
 
 }  // namespace
 
-// dek2018 print: the print dialog and its job without a screen. Standard
-// output carries the transcript of the run, one line per event.
-int cmd_print(const Args& args) {
-    const std::optional<PrintArgs> p = parse(args);
-    if (!p) return 2;
-    std::optional<ReturnFile> r = load_for_dialog(
-        "print", p->file, p->settings ? std::optional<std::filesystem::path>(*p->settings) : std::nullopt);
-    if (!r) return 2;
-    const std::string class_name(dialog_class_name(r->form));
+// dek2018 print: the print dialog and its job without a screen, for one
+// return file or several in turn. Standard output carries the transcript
+// of each run, one line per event.
+int cmd_print(const Invocation& args) {
+    const std::optional<PrintArgs> parsed = parse(args);
+    if (!parsed) return 2;
+    const PrintArgs& p = *parsed;
+    if (!stems_distinct(p)) return 2;
+    const bool batch = p.files.size() > 1;
 
     prepare_headless();
     CommandApplication app;
 
-    platform::SystemPrinters printers(p->out, page_pdf_writer(), page_extent());
-    printers.set_fit_to_printable_area(p->fit);
-    if (p->printer) {
-        const int index = printers.find(*p->printer);
-        if (index < 0) {
-            std::string names;
-            for (const auto& n : printers.names()) names += (names.empty() ? "" : ", ") + n;
-            std::fprintf(stderr, "dek2018 print: no printer named \"%s\" (printers: %s)\n", p->printer->c_str(),
-                         names.c_str());
-            return 2;
+    // The system's printers serve every file printed with --out; the printer
+    // named is looked for once, before anything prints.
+    std::optional<platform::SystemPrinters> printers;
+    if (p.out) {
+        printers.emplace(*p.out, page_pdf_writer(), page_extent());
+        printers->set_fit_to_printable_area(p.fit);
+        if (p.printer) {
+            const int index = printers->find(*p.printer);
+            if (index < 0) {
+                std::string names;
+                for (const auto& n : printers->names()) names += (names.empty() ? "" : ", ") + n;
+                std::fprintf(stderr, "dek2018 print: no printer named \"%s\" (printers: %s)\n", p.printer->c_str(),
+                             names.c_str());
+                return 2;
+            }
+            printers->set_index(index);
         }
-        printers.set_index(index);
     }
-    platform::ScriptedPlatform platform(printers, platform::Script{p->cancel, {}}, &std::cout);
-    try {
-        run_headless(class_name, jobs::DialogContext{r->data, platform, &pages::find_page_class}, p->clicks);
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "dek2018 print: %s\n", e.what());
-        return 2;
+
+    BatchProgress progress(batch && ::isatty(STDERR_FILENO) == 1);
+    ProgressAwareStream out(std::cout, progress);
+    int worst = kPrinted;
+    for (std::size_t i = 0; i < p.files.size(); ++i) {
+        const std::string& file = p.files[i];
+        const std::string stem = fs::path(file).stem().string();
+        progress.show(static_cast<int>(i + 1), static_cast<int>(p.files.size()), fs::path(file).filename().string());
+        if (batch) out << "FILE " << file << '\n' << std::flush;
+        progress.clear();  // a file that does not load says so on standard error
+        std::optional<ReturnFile> r = load_for_dialog(
+            "print", file, p.settings ? std::optional<std::filesystem::path>(*p.settings) : std::nullopt);
+        if (!r) {
+            worst = kRefused;
+            continue;
+        }
+        progress.redraw();
+        Outcome outcome;
+        if (p.out) {
+            printers->set_pdf_dir(batch ? fs::path(*p.out) / stem : fs::path(*p.out));
+            outcome = print_return(p, *r, *printers, nullptr, out, progress);
+        } else {
+            // The folder of --pdf-dir is made as the PDF printer makes its own;
+            // when it cannot be, writing the document says why.
+            std::error_code ignored;
+            if (p.pdf_dir) fs::create_directories(*p.pdf_dir, ignored);
+            platform::DocumentPrinter document({p.pdf ? fs::path(*p.pdf) : fs::path(*p.pdf_dir) / (stem + ".pdf"),
+                                                form_title(r->form, r->data) + " 2018", p.pdfa});
+            outcome = print_return(p, *r, document, &document, out, progress);
+        }
+        worst = std::max<int>(worst, outcome);
     }
-    return platform.errors() != 0 ? 1 : 0;
+    progress.clear();
+    return worst;
 }
 
 }  // namespace dek::host

@@ -34,53 +34,27 @@ bool parse_int(const std::string& s, int lo, int hi, int& out) {
 
 }  // namespace
 
-int cmd_render(const Args& args) {
-    std::string file, page_class, out;
+int cmd_render(const Invocation& args) {
+    const std::string& file = args.arguments().at(0);
+    const std::string page_class = args.value("page").value_or("");
+    const std::string out = args.value("out").value_or("");
+    if (page_class.empty() || out.empty()) return usage_error(args.command(), "--page and --out are needed");
     int dpi = 150;
-    bool outline = false;
+    if (auto v = args.value("dpi"); v && !parse_int(*v, 10, 1200, dpi))
+        return fail("--dpi takes a whole number from 10 to 1200");
+    const bool outline = args.has("outline");
     struct Variant {
         const char* option;
         const char* field;
         int value = 0;
         bool given = false;
     } variants[] = {{"--nrp", "nrp"}, {"--nr", "nr"}, {"--ilb", "ilb"}, {"--nrsp", "nrsp"}};
-
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
-        std::string v;
-        bool known = false;
-        if (a == "--page") {
-            known = value(page_class);
-        } else if (a == "--out") {
-            known = value(out);
-        } else if (a == "--dpi") {
-            known = value(v) && parse_int(v, 10, 1200, dpi);
-            if (!known) return fail("--dpi takes a whole number from 10 to 1200");
-        } else if (a == "--outline") {
-            outline = known = true;
-        } else if (!a.starts_with("--") && file.empty()) {
-            file = a;
-            known = true;
-        } else {
-            for (auto& var : variants) {
-                if (a == var.option) {
-                    known = value(v) && parse_int(v, 0, 1000, var.value);
-                    if (!known) return fail(std::string(var.option) + " takes a whole number");
-                    var.given = true;
-                }
-            }
-        }
-        if (!known) return fail("unexpected argument " + a);
+    for (auto& var : variants) {
+        const std::optional<std::string> v = args.value(var.field);  // --nrp is field nrp
+        if (!v) continue;
+        if (!parse_int(*v, 0, 1000, var.value)) return fail(std::string(var.option) + " takes a whole number");
+        var.given = true;
     }
-    if (file.empty() || page_class.empty() || out.empty())
-        return fail(
-            "usage: dek2018 render FILE --page CLASS [--nrp N] [--nr N] [--ilb N] [--nrsp N] --out OUT "
-            "[--dpi N] [--outline]");
     const bool pdf = out.ends_with(".pdf");
     if (!pdf && !out.ends_with(".png")) return fail("OUT must end in .pdf or .png: " + out);
     const report::PageClass* cls = pages::find_page_class(page_class);

@@ -8,20 +8,17 @@ namespace dek::host {
 
 // dek2018 sample [NAME]: prints a built-in sample return file; without NAME
 // lists the names, one a line.
-int cmd_sample(const Args& args) {
-    if (args.empty()) {
+int cmd_sample(const Invocation& args) {
+    if (args.arguments().empty()) {
         for (const auto& s : samples()) std::printf("%.*s\n", static_cast<int>(s.name.size()), s.name.data());
         return 0;
     }
-    if (args.size() != 1) {
-        std::fputs("usage: dek2018 sample [NAME]\n", stderr);
-        return 2;
-    }
-    const Sample* s = find_sample(args[0]);
+    const std::string& name = args.arguments()[0];
+    const Sample* s = find_sample(name);
     if (s == nullptr) {
         std::string names;
         for (const auto& each : samples()) names += (names.empty() ? "" : ", ") + std::string(each.name);
-        std::fprintf(stderr, "dek2018 sample: no sample named \"%s\" (samples: %s)\n", args[0].c_str(), names.c_str());
+        std::fprintf(stderr, "dek2018 sample: no sample named \"%s\" (samples: %s)\n", name.c_str(), names.c_str());
         return 2;
     }
     std::fwrite(s->json.data(), 1, s->json.size(), stdout);

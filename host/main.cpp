@@ -1,43 +1,48 @@
 // dek2018: the stand-in for the host application of the print module.
+#include <QString>
+#include <QtGlobal>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
+#include <variant>
 
+#include "host/cli.h"
 #include "host/commands.h"
 
 namespace {
 
 struct Command {
     std::string_view name;
-    int (*run)(const dek::host::Args&);
-    std::string_view usage;
+    int (*run)(const dek::host::Invocation&);
 };
 
 const Command kCommands[] = {
-    {"check", dek::host::cmd_check, "check FILE                      validate a return file"},
-    {"sample", dek::host::cmd_sample, "sample [NAME]                   print a built-in sample return (no NAME: list)"},
-    {"render", dek::host::cmd_render,
-     "render FILE --page CLASS [--nrp N] [--nr N] [--ilb N] [--nrsp N] --out OUT [--dpi N] [--outline]"},
-    {"dialog", dek::host::cmd_dialog, "dialog FILE [--settings SFILE] [--out DIR] [--no-fit]"},
-    {"print", dek::host::cmd_print,
-     "print FILE --out DIR [--settings SFILE] [--printer NAME] [--click NAME]... [--cancel N[,N...]] [--no-fit]"},
-    {"demo", dek::host::cmd_demo, "demo [--out DIR]                print every sheet of the built-in samples"},
+    {"check", dek::host::cmd_check},   {"sample", dek::host::cmd_sample}, {"render", dek::host::cmd_render},
+    {"dialog", dek::host::cmd_dialog}, {"print", dek::host::cmd_print},   {"preview", dek::host::cmd_preview},
+    {"demo", dek::host::cmd_demo},
 };
 
-int usage() {
-    std::fputs("usage: dek2018 COMMAND ...\n", stderr);
-    for (const auto& c : kCommands)
-        std::fprintf(stderr, "  dek2018 %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
-    return 2;
+// Qt's own notes (a missing XDG_RUNTIME_DIR, a platform plugin's remarks)
+// are no business of the user's: only its critical and fatal messages
+// reach standard error.
+void quiet_qt_messages() {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
-    const std::string_view name = argv[1];
+    // The command line is read before any Qt application exists: help and
+    // usage errors need no display, and a usage error does nothing else.
+    auto parsed = dek::host::parse_command_line(argc, argv);
+    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed)) return exit->status;
+    const auto& invocation = std::get<dek::host::Invocation>(parsed);
+    quiet_qt_messages();
     for (const auto& c : kCommands) {
-        if (c.name == name) return c.run(dek::host::Args(argv + 2, argv + argc));
+        if (c.name == invocation.command().name) return c.run(invocation);
     }
-    return usage();
+    std::fprintf(stderr, "dek2018: command %.*s is not built in\n", static_cast<int>(invocation.command().name.size()),
+                 invocation.command().name.data());
+    return 2;
 }

@@ -21,12 +21,7 @@ platform::PdfWriter page_pdf_writer() {
 
 platform::ExtentOf page_extent() { return &platform::drawn_extent; }
 
-void prepare_headless() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
+void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 
 std::optional<ReturnFile> load_for_dialog(const char* command, const std::string& file,
                                           const std::optional<std::filesystem::path>& settings) {

@@ -37,8 +37,8 @@ public:
 void run_headless(std::string_view class_name, const jobs::DialogContext& ctx, const std::vector<std::string>& clicks);
 
 // Makes a headless command independent of any display (Qt's offscreen
-// platform), with Qt's own diagnostics kept off the output: only its critical
-// and fatal messages reach standard error.
+// platform). Qt's own diagnostics are kept off the output for every command
+// (main).
 void prepare_headless();
 
 // Loads the return file of a dialog command, binds its settings file (the

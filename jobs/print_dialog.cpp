@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "jobs/sheet_title.h"
 #include "records/rekster.h"
 
 namespace dek::jobs {
@@ -46,7 +47,12 @@ QWidget* widget_of(const QWindow* window) {
 }  // namespace
 
 PrintDialog::PrintDialog(const DialogDescription& description, const DialogContext& ctx, QWidget* owner)
-    : QDialog(owner), description_(description), data_(ctx.data), platform_(ctx.platform), find_page_(ctx.find_page) {
+    : QDialog(owner),
+      description_(description),
+      data_(ctx.data),
+      platform_(ctx.platform),
+      find_page_(ctx.find_page),
+      on_sheet_title_(ctx.on_sheet_title) {
     if (description_.job == nullptr || find_page_ == nullptr) throw std::logic_error("print dialog without its job");
     // The instance is named after its class without the leading T, as forms are.
     setObjectName(qs(description_.class_name.substr(1)));
@@ -236,8 +242,10 @@ void PrintDialog::ChB_niezadrClick() {
 }
 
 void PrintDialog::kl_drukClick() {
-    const JobContext ctx{data_, platform_, find_page_,
-                         [this](std::string_view name) { return page_checkbox(name)->isChecked(); }, wydr_niezadr};
+    JobContext ctx{data_, platform_, find_page_,
+                   [this](std::string_view name) { return page_checkbox(name)->isChecked(); }, wydr_niezadr};
+    if (on_sheet_title_)
+        ctx.on_sheet = [this](const Sheet& sheet) { on_sheet_title_(sheet_title(description_, sheet)); };
     run_print_job(*description_.job, ctx);
 }
 

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -73,11 +74,16 @@ struct DialogDescription {
     const PrintJob* job = nullptr;            // `kl_drukClick`'s job
 };
 
+// Told the name of each sheet the dialog's job prints (`sheet_title`), just
+// before the sheet goes to the printer.
+using SheetTitleHook = std::function<void(const std::string& title)>;
+
 // What the host hands to a dialog it creates.
 struct DialogContext {
     HostData& data;
     platform::Platform& platform;
     PageLookup find_page;
+    SheetTitleHook on_sheet_title{};
 };
 
 inline constexpr std::string_view kCaptionYear = " (za rok 2018)";
@@ -136,6 +142,7 @@ private:
     HostData& data_;
     platform::Platform& platform_;
     PageLookup find_page_;
+    SheetTitleHook on_sheet_title_;
     bool active_ = false;
     bool closing_ = false;
 };

@@ -26,7 +26,8 @@ void apply(const VariantFields& v, report::PageReport& page) {
 }
 
 // One step of the sequence, with the variant fields of its pass.
-void run_step(const PrintJob& job, const JobContext& ctx, const PageStep& step, const VariantFields& variant) {
+void run_step(const PrintJob& job, const JobContext& ctx, const Sheet& sheet, const VariantFields& variant) {
+    const PageStep& step = sheet.step;
     if (!ctx.ticked(step.checkbox)) return;
     if (step.condition != nullptr && !step.condition(ctx.data)) return;
     if (ctx.platform.MessageBox(prompt_text(step.prompt), job.caption, kPromptFlags) != platform::IDOK) return;
@@ -40,7 +41,9 @@ void run_step(const PrintJob& job, const JobContext& ctx, const PageStep& step, 
     report::PageReport& page = live.page();
     apply(variant, page);
     page.printer_index = ctx.platform.printer_index();
-    if (page.before_print()) ctx.platform.print_page(page);
+    if (!page.before_print()) return;
+    if (ctx.on_sheet) ctx.on_sheet(sheet);
+    ctx.platform.print_page(page);
 }
 
 }  // namespace
@@ -58,13 +61,17 @@ void run_print_job(const PrintJob& job, const JobContext& ctx) {
     }
     for (const JobEntry& entry : job.entries) {
         if (const auto* step = std::get_if<PageStep>(&entry)) {
-            run_step(job, ctx, *step, step->variant);
+            run_step(job, ctx, Sheet{*step}, step->variant);
             continue;
         }
         const StepLoop& loop = std::get<StepLoop>(entry);
-        for (const auto& pass : loop.passes(ctx.data, ctx.ticked)) {
+        const auto passes = loop.passes(ctx.data, ctx.ticked);
+        const int count = static_cast<int>(passes.size());
+        for (int n = 0; n < count; ++n) {
+            const auto& pass = passes[static_cast<std::size_t>(n)];
             if (pass.size() != loop.body.size()) throw std::logic_error("loop pass does not match its steps");
-            for (std::size_t i = 0; i < loop.body.size(); ++i) run_step(job, ctx, loop.body[i], pass[i]);
+            for (std::size_t i = 0; i < loop.body.size(); ++i)
+                run_step(job, ctx, Sheet{loop.body[i], n + 1, count}, pass[i]);
         }
     }
 }

@@ -65,6 +65,17 @@ struct PrintJob {
     std::vector<JobEntry> entries;
 };
 
+// A sheet about to be printed: the step that prints it and, for a step of a
+// loop, its pass (counted from 1) among the loop's passes.
+struct Sheet {
+    const PageStep& step;
+    int pass = 0;    // 0: the step is not in a loop
+    int passes = 0;  // the passes of its loop
+};
+
+// Told of each sheet after its page is filled, just before it goes to the printer.
+using SheetHook = std::function<void(const Sheet&)>;
+
 // Finds a page class by name; nullptr while the page does not exist.
 using PageLookup = const report::PageClass* (*)(std::string_view name);
 
@@ -75,6 +86,7 @@ struct JobContext {
     PageLookup find_page;
     IsTicked ticked;
     bool wydr_niezadr;  // blank-sheet printing is in effect
+    SheetHook on_sheet{};
 };
 
 inline constexpr std::string_view kNotAvailable = "Nadruk danych na oryginalnym formularzu jest niedostępny.";

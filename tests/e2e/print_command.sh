@@ -51,6 +51,27 @@ make_settings() {
 byte_at() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
 
 prompt1='PROMPT Wydruk zeznania PIT-37 | Wydruk strony 1/4\n\r   Włóż kartkę'
+pit37_titles='PIT-37 1/4|PIT-37 2/4|PIT-37 3/4|PIT-37 4/4|PIT/O 1/4|PIT/O 2/4|PIT/O 3/4|PIT/O 4/4|PIT/D 1/2|PIT/D 2/2|PIT-2K 1/1'
+
+# The bookmarks of a PDF, one line each: "title|page".
+bookmarks() {
+  qpdf --json --json-key=outlines "$1" | jq -r '.outlines[] | "\(.title)|\(.destpageposfrom1)"'
+}
+pages_of() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
+
+# A PDF that qpdf finds sound, whose fonts are all embedded and each once.
+check_document() {
+  qpdf --check "$1" >"$work/check" 2>&1 || { cat "$work/check" >&2; fail "qpdf --check: $1"; }
+  pdffonts "$1" | tail -n +3 >"$work/fonts"
+  [[ -s $work/fonts ]] || fail "no fonts in $1"
+  awk '$(NF-4) != "yes" { bad = 1 } END { exit bad }' "$work/fonts" || fail "a font not embedded: $(cat "$work/fonts")"
+  [[ -z $(awk '{ print $1 }' "$work/fonts" | sort | uniq -d) ]] || fail "a font embedded twice: $(cat "$work/fonts")"
+}
+
+# The same run with --out into the PDF printer's folder: its transcript.
+out_transcript() {
+  "$exe" print "$@" --out "$work/sheets" --printer "$pdf_printer" >"$work/out_transcript" 2>/dev/null || true
+}
 info='INFO Nadruk danych na oryginalnym formularzu jest niedostępny.'
 # Untick every available page ("zmiana wszystkich" inverts the ticks), then tick page 1.
 only_page1=(--click kl_zmust --click chbox_st_1)
@@ -179,6 +200,136 @@ case $case_name in
       done
     done
     [[ $(ls "$work/demo/pit37" | wc -l) -eq 11 ]] || fail "the PIT-37 sample has eleven sheets"
+    ;;
+  pdf_document)
+    # One document of the sample: a page per SHEET line, bookmarked in order,
+    # the same transcript as printing into the folder.
+    run 0 "$pit37" --pdf "$work/zeznanie.pdf"
+    expect_stderr ""
+    out_transcript "$pit37"
+    cmp -s "$work/out_transcript" "$work/stdout" || fail "transcript differs from that of --out"
+    sheets=$(grep -c '^SHEET ' "$work/stdout")
+    [[ $sheets -eq 11 && $(pages_of "$work/zeznanie.pdf") -eq $sheets ]] || fail "pages $(pages_of "$work/zeznanie.pdf")"
+    want=$(tr '|' '\n' <<<"$pit37_titles" | awk '{ print $0 "|" NR }')
+    [[ $(bookmarks "$work/zeznanie.pdf") == "$want" ]] || fail "bookmarks: $(bookmarks "$work/zeznanie.pdf")"
+    pdfinfo "$work/zeznanie.pdf" | grep -q '^Title: *PIT-37 2018$' || fail "document title"
+    pdfinfo "$work/zeznanie.pdf" | grep -q '^Page size: .*(A4)' || fail "not A4"
+    check_document "$work/zeznanie.pdf"
+    [[ $(ls -A "$work" | grep -c zeznanie) -eq 1 ]] || fail "files beside the document: $(ls -A "$work")"
+    for f in "$work/sheets"/*.pdf; do qpdf --check "$f" >/dev/null || fail "qpdf --check: $f"; done
+    # The title is the form as its first page prints it.
+    "$exe" sample pit36 | jq '.rekdek.spadek = true' >"$work/spadek.json"
+    run 0 "$work/spadek.json" --pdf "$work/spadek.pdf" --click kl_zmust --click chbox_st_1
+    pdfinfo "$work/spadek.pdf" | grep -q '^Title: *PIT-36S 2018$' || fail "title: $(pdfinfo "$work/spadek.pdf" | grep Title)"
+    # Each page is, pixel for pixel, the sheet the PDF printer wrote in the run with --out.
+    for ((n = 1; n <= sheets; n++)); do
+      sheet=$(ls "$work/sheets/$(printf %02d "$n")"-*.pdf)
+      pdftoppm -r 30 -gray -f "$n" -l "$n" -singlefile "$work/zeznanie.pdf" "$work/page"
+      pdftoppm -r 30 -gray -singlefile "$sheet" "$work/sheet"
+      cmp -s "$work/page.pgm" "$work/sheet.pgm" || fail "page $n differs from $sheet"
+    done
+    ;;
+  pdf_cancel)
+    # A cancelled prompt: neither its page nor its bookmark.
+    run 0 "$pit37" --pdf "$work/zeznanie.pdf" --cancel 2,9
+    out_transcript "$pit37" --cancel 2,9
+    cmp -s "$work/out_transcript" "$work/stdout" || fail "transcript differs from that of --out"
+    [[ $(pages_of "$work/zeznanie.pdf") -eq 9 ]] || fail "pages $(pages_of "$work/zeznanie.pdf")"
+    want=$(tr '|' '\n' <<<"$pit37_titles" | grep -v -e '^PIT-37 2/4$' -e '^PIT/D 1/2$' | awk '{ print $0 "|" NR }')
+    [[ $(bookmarks "$work/zeznanie.pdf") == "$want" ]] || fail "bookmarks: $(bookmarks "$work/zeznanie.pdf")"
+    # Every prompt cancelled: no document at all, rather than an empty one.
+    run 0 "$pit37" --pdf "$work/pusty.pdf" --cancel 1,2,3,4,5,6,7,8,9,10,11
+    [[ ! -e $work/pusty.pdf ]] || fail "a document without sheets"
+    expect_stderr "dek2018 print: no sheet printed; $work/pusty.pdf not written"
+    ;;
+  pdfa)
+    run 0 "$pit37" --pdf "$work/archiwum.pdf" --pdfa
+    check_document "$work/archiwum.pdf"
+    pdfinfo -meta "$work/archiwum.pdf" >"$work/meta"
+    grep -q 'pdfaid:part="1"' "$work/meta" && grep -q 'pdfaid:conformance="B"' "$work/meta" ||
+      fail "no PDF/A-1b declaration: $(cat "$work/meta")"
+    grep -q '<rdf:li xml:lang="x-default">PIT-37 2018</rdf:li>' "$work/meta" || fail "metadata title"
+    [[ $(bookmarks "$work/archiwum.pdf" | wc -l) -eq 11 ]] || fail "bookmarks lost"
+    ;;
+  pdf_write_fails)
+    # The document's name is a folder: the run's error, naming the file,
+    # and nothing left beside it.
+    mkdir -p "$work/wyniki/zeznanie.pdf"
+    run 1 "$pit37" --pdf "$work/wyniki/zeznanie.pdf" "${only_page1[@]}"
+    expect_stdout "$prompt1" "SHEET 1 TF_w37181" "ERROR cannot write $work/wyniki/zeznanie.pdf: Is a directory"
+    [[ $(ls -A "$work/wyniki") == zeznanie.pdf && -z $(ls -A "$work/wyniki/zeznanie.pdf") ]] ||
+      fail "left behind: $(ls -AR "$work/wyniki")"
+    ;;
+  pdf_usage)
+    # Each is refused before anything is written.
+    cp "$pit37" "$work/drugi.json"
+    for args in "--pdf $work/a.pdf --out $work/out" "--pdf $work/a.pdf --printer $pdf_printer" \
+      "--pdf $work/a.pdf $work/drugi.json" "--pdf-dir $work/out --printer $pdf_printer" "--out $work/out --pdfa" \
+      "--pdf" "--pdfa"; do
+      read -ra list <<<"$args"
+      run 2 "$pit37" "${list[@]}"
+      expect_stdout
+      grep -q '^usage: dek2018 print' "$work/stderr" || fail "$args: no usage"
+    done
+    [[ $(ls "$work") == "$(printf '%s\n' drugi.json expected stderr stdout)" ]] || fail "written: $(ls "$work")"
+    ;;
+  batch)
+    # Three files, the middle one broken: it is named with its field on
+    # standard error and skipped; the others print into a folder each.
+    "$exe" sample pit36l >"$work/pit36l.json"
+    printf '{"form": "PIT-37", "rekdek": {"nip": 5}}' >"$work/zly.json"
+    run 2 "$pit37" "$work/zly.json" "$work/pit36l.json" --out "$work/out" --printer "$pdf_printer"
+    [[ $(grep '^FILE ' "$work/stdout") == "$(printf 'FILE %s\n' "$pit37" "$work/zly.json" "$work/pit36l.json")" ]] ||
+      fail "FILE lines"
+    [[ $(cat "$work/stderr") == "$work/zly.json: rekdek.nip: "* && $(wc -l <"$work/stderr") -eq 1 ]] ||
+      fail "stderr: the bad file and its field only, no progress line"
+    [[ $(ls "$work/out") == "$(printf '%s\n' pit36l pit37)" ]] || fail "folders: $(ls "$work/out")"
+    # Each file's part of the transcript is its own run's.
+    sed -n '/^FILE .*pit37.json$/,/^FILE /p' "$work/stdout" | sed '1d;$d' >"$work/part"
+    "$exe" print "$pit37" --out "$work/single" --printer "$pdf_printer" >"$work/single_transcript"
+    cmp -s "$work/part" "$work/single_transcript" || fail "pit37's transcript differs from its own run"
+    [[ $(ls "$work/out/pit37") == "$(ls "$work/single")" ]] || fail "pit37's sheets differ from its own run"
+    # As documents: DIR/<stem>.pdf, made with its folder.
+    run 2 "$pit37" "$work/zly.json" "$work/pit36l.json" --pdf-dir "$work/pdf/new"
+    [[ $(ls "$work/pdf/new") == "$(printf '%s\n' pit36l.pdf pit37.pdf)" ]] || fail "documents: $(ls "$work/pdf/new")"
+    for f in "$work/pdf/new"/*.pdf; do check_document "$f"; done
+    # No error: 0; an error in one run: 1.
+    run 0 "$pit37" "$work/pit36l.json" --out "$work/out2" --printer "$pdf_printer"
+    mkdir -p "$work/pdf/pit37.pdf"
+    run 1 "$pit37" "$work/pit36l.json" --pdf-dir "$work/pdf"
+    grep -q "^ERROR cannot write $work/pdf/pit37.pdf: Is a directory$" "$work/stdout" || fail "no ERROR line"
+    [[ -f $work/pdf/pit36l.pdf ]] || fail "the run after the failed one did not print"
+    ;;
+  batch_same_stem)
+    mkdir -p "$work/inny"
+    cp "$pit37" "$work/inny/pit37.json"
+    run 2 "$pit37" "$work/inny/pit37.json" --out "$work/out"
+    expect_stdout
+    expect_stderr "dek2018 print: $pit37 and $work/inny/pit37.json would both print as \"pit37\"; nothing printed"
+    [[ ! -e $work/out ]] || fail "something printed"
+    ;;
+  batch_progress)
+    # On a terminal, the progress line is written and rewritten in place.
+    cp "$pit37" "$work/drugi.json"
+    script -qec "\"$exe\" print \"$pit37\" \"$work/drugi.json\" --out \"$work/out\" --printer \"$pdf_printer\" \
+      2>&1 >\"$work/stdout\"" "$work/terminal" >/dev/null || fail "batch on a terminal failed"
+    grep -q $'\r\e\[K1/2 pit37.json' "$work/terminal" && grep -q $'\r\e\[K2/2 drugi.json' "$work/terminal" ||
+      fail "no progress line: $(od -c "$work/terminal" | head)"
+    [[ $(grep -c '^SHEET ' "$work/stdout") -eq 22 ]] || fail "transcript"
+    ;;
+  preview_grab)
+    # The preview without a screen: a PNG of the window, no word on stderr.
+    rc=0
+    "$exe" preview "$pit37" --grab "$work/podglad.png" >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 0 ]] || fail "exit status $rc"
+    expect_stdout
+    expect_stderr ""
+    [[ $(head -c 8 "$work/podglad.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "not a PNG"
+    mkdir "$work/folder.png"
+    rc=0
+    "$exe" preview "$pit37" --grab "$work/folder.png" >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "exit status $rc writing over a folder"
+    grep -q "^dek2018 preview: cannot write $work/folder.png: " "$work/stderr" || fail "no error naming the file"
     ;;
   dialog_bad_return)
     printf '{"form": "PIT-99"}' >"$work/bad.json"

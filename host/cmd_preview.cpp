@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "host/commands.h"
+#include "host/preview_window.h"
+#include "host/print_session.h"
+#include "host/return_file.h"
+#include "platform/printers.h"
+#include "platform/qt_platform.h"
+
+namespace dek::host {
+
+namespace {
+
+// Writes the picture as a PNG file; false (with the reason on standard
+// error) when it cannot be written.
+bool save_png(const QImage& picture, const std::string& out) {
+    QSaveFile file(QString::fromStdString(out));
+    QImageWriter writer(&file, "png");
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(picture) || !file.commit()) {
+        const QString why = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
+        std::fprintf(stderr, "dek2018 preview: cannot write %s: %s\n", out.c_str(), qPrintable(why));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// dek2018 preview: the sheets of a return as they will print, in a window;
+// its "Drukuj…" opens the return's print dialog, which prints through the
+// system's printers (the PDF printer into DIR, default ./wydruki). With
+// --grab the window is made without a screen, saved as a PNG once the first
+// sheet shows, and closed.
+int cmd_preview(const Invocation& args) {
+    const std::string& file = args.arguments().at(0);
+    const std::string out = args.value("out").value_or("wydruki");
+    const std::optional<std::string> grab_to = args.value("grab");
+    std::optional<std::filesystem::path> settings;
+    if (auto named = args.value("settings")) settings = *named;
+    std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
+    if (!loaded) return 2;
+
+    if (grab_to) prepare_headless();
+    CommandApplication app;
+    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
+    platform::QtPlatform printing(printers);
+    PreviewWindow window(*loaded, printing, file);
+    if (!grab_to) {
+        window.show();
+        QApplication::exec();
+        return printing.errors() != 0 ? 1 : 0;
+    }
+    const QImage picture = window.show_and_grab();
+    if (picture.isNull()) {
+        std::fprintf(stderr, "dek2018 preview: %s\n",
+                     window.error().empty() ? "no sheet to show" : window.error().c_str());
+        return 1;
+    }
+    return save_png(picture, *grab_to) ? 0 : 1;
+}
+
+}  // namespace dek::host

@@ -1,0 +1,54 @@
+// The preview of a return: a main window around a print preview of every
+// sheet the return's print dialog offers, painted on a full-page A4 printer
+// by the routine that paints the sheets for every printer, so what shows is
+// what the printer gets. Its "Drukuj…" opens the return's print dialog.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <string>
+#include <vector>
+
+#include "host/return_file.h"
+#include "platform/platform.h"
+
+namespace dek::host {
+
+class PreviewWindow : public QMainWindow {
+public:
+    // `ret` stays the caller's: the preview paints from copies of its
+    // records, the print dialog works on them. `printing` is the platform of
+    // the print dialog (message boxes, printers).
+    PreviewWindow(ReturnFile& ret, platform::Platform& printing, const std::string& file_name,
+                  QWidget* parent = nullptr);
+
+    QPrintPreviewWidget* view() const { return view_; }
+    // The page classes of the sheets of the last paint, in order.
+    const std::vector<std::string>& sheets() const { return sheets_; }
+    // The error that ended the last paint early; empty when none did.
+    const std::string& error() const { return error_; }
+
+    // The toolbar's "Drukuj…": the return's print dialog, modal over the window.
+    void open_print_dialog();
+
+    // Shows the window and returns a picture of it once the first sheet
+    // shows; a null image when there is no sheet to show.
+    QImage show_and_grab();
+
+private:
+    void paint(QPrinter* printer);
+    void show_page_number();
+
+    ReturnFile& ret_;
+    platform::Platform& printing_;
+    QPrinter printer_;
+    QPrintPreviewWidget* view_;
+    QLabel* page_number_;
+    std::vector<std::string> sheets_;
+    std::string error_;
+};
+
+}  // namespace dek::host
