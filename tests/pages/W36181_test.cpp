@@ -127,8 +127,14 @@ TEST(W36181, CorrectionWithReferenceNumber) {
     HostData d = joint_return();
     d.rekdek.korekta = true;
     d.rekdek.nier = true;
-    d.dr_dek_ref = true;
     d.nr_dek_refer = "8f3c5e1a9b7d2046c1e8a53f7b9d0e24";
+    {
+        // Not asked for: box 3 stays empty whatever the number.
+        FilledPage p("TF_w36181", d);
+        EXPECT_FALSE(p.enabled("QRL_nrref"));
+        EXPECT_TRUE(p.element("QRL_nrref").lines.empty());
+    }
+    d.dr_dek_ref = true;
     FilledPage p("TF_w36181", d);
     EXPECT_EQ(p.printed("QRL_zl_dek"), "");
     EXPECT_EQ(p.printed("QRL_kor_dek"), "x");
@@ -137,59 +143,29 @@ TEST(W36181, CorrectionWithReferenceNumber) {
     EXPECT_EQ(p.element("QRL_nrref").lines, (std::vector<std::string>{"8f3c5e1a9b7d2046", "c1e8a53f7b9d0e24"}));
 }
 
-// Box 3: the reference number prints only when the host asks for it, in two
-// lines split after the 16th character (letters, not bytes).
-TEST(W36181, ReferenceNumberInTwoLinesOnlyWhenAsked) {
-    struct Case {
-        bool asked;
-        const char* number;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {false, "8f3c5e1a9b7d2046c1e8a53f7b9d0e24", {}},
-        {true, "ABC-12/345", {"ABC-12/345", ""}},
-        {true, "0123456789abcdef", {"0123456789abcdef", ""}},
-        {true, "0123456789abcdefg", {"0123456789abcdef", "g"}},
-        {true, "8f3c5e1a9b7d2046c1e8a53f7b9d0e24", {"8f3c5e1a9b7d2046", "c1e8a53f7b9d0e24"}},
-        {true, "ŁÓDŹ-ŚWIĘTOKRZYSKIEŻ", {"ŁÓDŹ-ŚWIĘTOKRZYS", "KIEŻ"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.number + std::string(c.asked ? "" : ", not asked"));
-        HostData d = joint_return();
-        d.dr_dek_ref = c.asked;
-        d.nr_dek_refer = c.number;
-        FilledPage p("TF_w36181", d);
-        EXPECT_EQ(p.enabled("QRL_nrref"), c.asked);
-        EXPECT_EQ(p.element("QRL_nrref").lines, c.lines);
+// Gives every text of a person block the person's letter and the field's
+// name ("p-nazw"), so that each box tells its source apart.
+struct NameEachText {
+    std::string who;
+    template <std::size_t N>
+    void operator()(const char* name, Text<N>& text) const {
+        text = who + name;
     }
-}
+    void operator()(const char* /*name*/, dt1& /*date*/) const {}
+};
 
-// Each box of B.1 and B.2 from its own field of its own person: every text
-// field holds the person's letter and the field's name.
+// Each box of B.1 and B.2 from its own field of its own person.
 TEST(W36181, SectionBBoxesFromTheirPersonsFields) {
-    const char* const fields[] = {"nazw", "im",  "kr",    "woj",    "pow",  "gmina",
-                                  "ul",   "nrd", "nrlok", "miejsc", "kodp", "poczta"};
-    auto name_fields = [](dane_os& os, const std::string& who) {
-        os.nazw = who + "nazw";
-        os.im = who + "im";
-        os.kr = who + "kr";
-        os.woj = who + "woj";
-        os.pow = who + "pow";
-        os.gmina = who + "gmina";
-        os.ul = who + "ul";
-        os.nrd = who + "nrd";
-        os.nrlok = who + "nrlok";
-        os.miejsc = who + "miejsc";
-        os.kodp = who + "kodp";
-        os.poczta = who + "poczta";
-    };
     HostData d = joint_return();
-    name_fields(d.rekdek.podatnik, "p-");
-    name_fields(d.rekdek.malzonek, "m-");
-    FilledPage p("TF_w36181", d);
+    NameEachText p{"p-"}, m{"m-"};
+    d.rekdek.podatnik.fields(p);
+    d.rekdek.malzonek.fields(m);
+    FilledPage page("TF_w36181", d);
     for (const auto& [suffix, who, born] : {std::tuple{"", "p-", "14-09-1978"}, std::tuple{"1", "m-", "27-03-1981"}}) {
-        for (const char* f : fields) EXPECT_EQ(p.printed("QRL_" + std::string(f) + suffix), who + std::string(f));
-        EXPECT_EQ(p.printed("QRL_dur" + std::string(suffix)), born);
+        for (const char* f :
+             {"nazw", "im", "kr", "woj", "pow", "gmina", "ul", "nrd", "nrlok", "miejsc", "kodp", "poczta"})
+            EXPECT_EQ(page.printed("QRL_" + std::string(f) + suffix), who + std::string(f));
+        EXPECT_EQ(page.printed("QRL_dur" + std::string(suffix)), born);
     }
 }
 
