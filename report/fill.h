@@ -20,9 +20,9 @@ void ust_wart(Band& band, std::string_view name, double value, int decimals);
 // The element's caption becomes the text; an empty text clears it.
 void ust_w_str(Band& band, std::string_view name, std::string_view text);
 
-// Called before `ust_wart` for the same element and value: when the value
-// exceeds `limit`, the element gets a smaller font so the wider amount still
-// fits its box.
+// Called before `ust_wart` for the same element and value: when the value,
+// as it prints in grosze, exceeds `limit`, the element gets a smaller font so
+// the wider amount still fits its box.
 void zmn_font(Band& band, std::string_view name, double value, double limit, int mode);
 
 // The caption of every label of the band becomes empty, so that no design

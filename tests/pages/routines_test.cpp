@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iomanip>
+
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/identity.h"
@@ -108,13 +110,34 @@ TEST(LabelRoutines, FillByNameIgnoringCaseAndMissingNames) {
     EXPECT_EQ(b.find("QRL_p8")->caption, "0,00");
 }
 
+// The limit is compared with the amount as it prints, in grosze: a stored
+// 6-byte real of 99 999,99 lies a hair above the binary 99999.99 and still
+// prints 99.999,99, which is not beyond the limit.
 TEST(LabelRoutines, ZmnFontShrinksOnlyAboveTheLimit) {
-    Band b = band_of({"QRL_przdg1", "QRL_przdg2"});
-    zmn_font(b, "QRL_przdg1", 99999.99, 99999.99, 1);
-    zmn_font(b, "QRL_przdg2", 100000.0, 99999.99, 1);
-    EXPECT_EQ(b.find("QRL_przdg1")->font_px, 0);
-    EXPECT_GT(b.find("QRL_przdg2")->font_px, 0);
-    EXPECT_LT(b.find("QRL_przdg2")->font_px, 13);
+    struct Case {
+        double value, limit;
+        bool smaller;
+    };
+    const Case cases[] = {
+        {99999.99, 99999.99, false},
+        {real48_round(99999.99), 99999.99, false},
+        {99999.994, 99999.99, false},  // prints 99.999,99
+        {99999.995, 99999.99, true},   // prints 100.000,00
+        {real48_round(100000.00), 99999.99, true},
+        {-150000.00, 99999.99, false},
+        {real48_round(999999.99), 999999.99, false},
+        {real48_round(1000000.00), 999999.99, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::setprecision(17) << c.value << " limit " << c.limit);
+        Band b = band_of({"QRL_przdg1"});
+        zmn_font(b, "QRL_przdg1", c.value, c.limit, 1);
+        const int px = b.find("QRL_przdg1")->font_px;
+        EXPECT_EQ(px != 0, c.smaller);
+        if (c.smaller) {
+            EXPECT_LT(px, 13);
+        }
+    }
 }
 
 }  // namespace
