@@ -13,6 +13,10 @@ void ust_wart(Band& band, std::string_view name, double value, int decimals) {
     if (Element* e = band.find(name)) e->caption = kwota(value, decimals);
 }
 
+void ust_wart_single(Band& band, std::string_view name, single value, int decimals) {
+    if (Element* e = band.find(name)) e->caption = kwota_single(value, decimals);
+}
+
 void ust_w_str(Band& band, std::string_view name, std::string_view text) {
     if (Element* e = band.find(name)) e->caption = std::string(text);
 }

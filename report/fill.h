@@ -3,9 +3,11 @@
 // fill procedures may walk whole grids of built names.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
+#include "records/types.h"
 #include "report/page.h"
 
 namespace dek::report {
@@ -16,6 +18,13 @@ namespace dek::report {
 // empty amount box reads as a box left out, and the attachment counts need
 // their "0".
 void ust_wart(Band& band, std::string_view name, double value, int decimals);
+// A single (4-byte float) field: formatted from the decimal the single holds
+// (kwota_single), so pass the field itself, not widened to a double.
+void ust_wart_single(Band& band, std::string_view name, single value, int decimals);
+template <std::same_as<single> T>
+void ust_wart(Band& band, std::string_view name, T value, int decimals) {
+    ust_wart_single(band, name, value, decimals);
+}
 
 // The element's caption becomes the text; an empty text clears it.
 void ust_w_str(Band& band, std::string_view name, std::string_view text);

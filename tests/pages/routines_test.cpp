@@ -39,6 +39,47 @@ TEST(Rstrsp, AmountsWithThousandsAndDecimalComma) {
     EXPECT_EQ(kwota(-1234.5, 2), "-1.234,50");
 }
 
+// Half a unit of the last decimal goes away from zero, decided on the decimal
+// the field holds, not on its binary fraction, for any number of decimals.
+TEST(Rstrsp, HalfwayAmountsRoundAwayFromZeroAsWritten) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* out;
+    };
+    const Case cases[] = {
+        {0.005, 2, "0,01"},
+        {10.005, 2, "10,01"},
+        {1.005, 2, "1,01"},  // binary 1.00499999999999989...
+        {2.675, 2, "2,68"},  // binary 2.67499999999999982...
+        {1234.565, 2, "1.234,57"},
+        {-1234.565, 2, "-1.234,57"},
+        {-0.005, 2, "-0,01"},
+        {1.45, 1, "1,5"},  // binary 1.44999999999999996...
+        {0.05, 1, "0,1"},
+        {2.5, 0, "3"},
+        {-0.5, 0, "-1"},
+        {0.49, 0, "0"},
+        {1.0049, 2, "1,00"},
+        // Both sides of the amount bound 2^33: the largest amount taken prints as given.
+        {8589934591.99, 2, "8.589.934.591,99"},
+        {-8589934591.99, 2, "-8.589.934.591,99"},
+        {8589934591.99, 0, "8.589.934.592"},
+        // Beyond it a 6-byte real no longer holds the grosze: why return files
+        // may not carry such amounts.
+        {8589934592.99, 2, "8.589.934.592,98"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(kwota(real48_round(c.value), c.decimals), c.out);
+    }
+    // A single field goes by the decimal the single holds.
+    EXPECT_EQ(kwota(1234.565f, 2), "1.234,57");
+    EXPECT_EQ(kwota(2.675f, 2), "2,68");
+    EXPECT_EQ(kwota(92.45f, 1), "92,5");
+    EXPECT_EQ(kwota(static_cast<double>(1234.565f), 2), "1.234,56");  // widened, the single's binary decides
+}
+
 TEST(Identifiers, NipPeselAndSpacing) {
     struct Case {
         const char* in;
