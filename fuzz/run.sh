@@ -14,7 +14,7 @@ cmake -S "$root" -B "$build" -DDEK_FUZZ=ON -DDEK_BENCH=OFF -DCMAKE_CXX_COMPILER=
 cmake --build "$build" --target dek_fuzzers -j"$jobs"
 
 status=0
-for target in fuzz_return_file fuzz_rek28 fuzz_rekster fuzz_real48 fuzz_text fuzz_dt1; do
+for target in fuzz_return_file fuzz_rek28 fuzz_rekster fuzz_real48 fuzz_text fuzz_dt1 fuzz_amount; do
     corpus=$build/fuzz/corpus/$target
     crashes=$build/fuzz/crashes
     mkdir -p "$corpus" "$crashes"

@@ -2,6 +2,7 @@
 // built-in sample returns, and byte images and texts made from them.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -32,8 +33,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path dir = argv[1];
-    for (const char* t : {"fuzz_return_file", "fuzz_rek28", "fuzz_rekster", "fuzz_real48", "fuzz_text", "fuzz_dt1"})
+    for (const char* t :
+         {"fuzz_return_file", "fuzz_rek28", "fuzz_rekster", "fuzz_real48", "fuzz_text", "fuzz_dt1", "fuzz_amount"})
         fs::create_directories(dir / t);
+    // Amounts at the bounds and at halves: 8 bytes of hundredths, then the
+    // sign, thousandths and shift byte.
+    {
+        const struct {
+            std::uint64_t amount;
+            std::uint8_t flags;
+        } amounts[] = {{858993459199, 0}, {858993459199, 1},  {858993459200, 0},  {100500, 2},   {2675, 2},
+                       {1234565, 2},      {1099511627775, 0}, {1099511627776, 0}, {13107199, 0}, {15000054, 0}};
+        int n = 0;
+        for (const auto& a : amounts) {
+            std::vector<std::uint8_t> bytes(9);
+            std::memcpy(bytes.data(), &a.amount, 8);
+            bytes[8] = a.flags;
+            write(dir / "fuzz_amount" / (std::to_string(n++) + ".bin"), bytes);
+        }
+    }
     try {
         std::vector<dek::HostData> loaded;
         for (const auto& s : dek::host::samples()) {

@@ -1,15 +1,18 @@
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "host/commands.h"
 #include "host/preview_window.h"
 #include "host/print_session.h"
 #include "host/return_file.h"
+#include "platform/output_file.h"
 #include "platform/printers.h"
 #include "platform/qt_platform.h"
 
@@ -17,14 +20,23 @@ namespace dek::host {
 
 namespace {
 
-// Writes the picture as a PNG file; false (with the reason on standard
-// error) when it cannot be written.
+// Writes the picture as a PNG file through a new file renamed over OUT (a
+// link at OUT is replaced, never written through); false (with the reason
+// on standard error) when it cannot be written.
 bool save_png(const QImage& picture, const std::string& out) {
-    QSaveFile file(QString::fromStdString(out));
-    QImageWriter writer(&file, "png");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(picture) || !file.commit()) {
-        const QString why = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-        std::fprintf(stderr, "dek2018 preview: cannot write %s: %s\n", out.c_str(), qPrintable(why));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture)) {
+        std::fprintf(stderr, "dek2018 preview: cannot write %s: %s\n", out.c_str(), qPrintable(writer.errorString()));
+        return false;
+    }
+    try {
+        platform::write_file_replacing(out,
+                                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const platform::OutputError& e) {
+        std::fprintf(stderr, "dek2018 preview: cannot write %s\n", e.what());
         return false;
     }
     return true;

@@ -1,6 +1,5 @@
 // dek2018 render: one page report filled from a return file, as PDF or PNG.
 #include <QBuffer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <algorithm>
@@ -8,11 +7,13 @@
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "host/commands.h"
 #include "host/return_file.h"
 #include "jobs/w28f_18.h"
 #include "pages/page_classes.h"
+#include "platform/output_file.h"
 #include "platform/render.h"
 
 namespace dek::host {
@@ -114,17 +115,24 @@ int cmd_render(const Invocation& args) {
         page.before_print();
         platform::RenderOptions options;
         options.outline = outline;
-        QFile target(QString::fromStdString(out));
-        if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return fail("cannot write " + out + ": " + target.errorString().toStdString());
+        // Drawn completely first, then written through a new file renamed over
+        // OUT: a link at OUT is replaced, never written through.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
         if (pdf) {
-            platform::write_pdf(page, target, options);
+            platform::write_pdf(page, buffer, options);
         } else {
-            QImageWriter writer(&target, "png");
+            QImageWriter writer(&buffer, "png");
             if (!writer.write(platform::render_image(page, dpi, options)))
                 return fail("cannot write " + out + ": " + writer.errorString().toStdString());
         }
-        if (!target.flush()) return fail("cannot write " + out + ": " + target.errorString().toStdString());
+        try {
+            platform::write_file_replacing(out,
+                                           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        } catch (const platform::OutputError& e) {
+            return fail("cannot write " + std::string(e.what()));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dek2018 render: %s\n", e.what());
         return 1;

@@ -1,7 +1,10 @@
 // dek2018: the stand-in for the host application of the print module.
 #include <QString>
 #include <QtGlobal>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <string_view>
 #include <variant>
 
@@ -30,17 +33,38 @@ void quiet_qt_messages() {
     });
 }
 
+// Everything a command wrote to standard output must have reached it: a
+// full disk or a closed stream is an error (status 1), said on standard
+// error, whatever the command returned.
+int finish_output(int status) {
+    int error = 0;
+    if (std::fflush(stdout) != 0) error = errno;
+    std::cout.flush();  // the same stream: written through stdout
+    const bool failed = error != 0 || std::ferror(stdout) != 0 || !std::cout.good();
+    if (!failed) return status;
+    // A write that failed before the end took its reason with it.
+    if (error != 0)
+        std::fprintf(stderr, "dek2018: cannot write to standard output: %s\n", std::strerror(error));
+    else
+        std::fputs("dek2018: cannot write to standard output\n", stderr);
+    return status != 0 ? status : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Output is written in one piece at the end when it fits the buffer, so
+    // that a failing write is seen there with its reason.
+    static char buffer[1 << 20];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     // The command line is read before any Qt application exists: help and
     // usage errors need no display, and a usage error does nothing else.
     auto parsed = dek::host::parse_command_line(argc, argv);
-    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed)) return exit->status;
+    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed)) return finish_output(exit->status);
     const auto& invocation = std::get<dek::host::Invocation>(parsed);
     quiet_qt_messages();
     for (const auto& c : kCommands) {
-        if (c.name == invocation.command().name) return c.run(invocation);
+        if (c.name == invocation.command().name) return finish_output(c.run(invocation));
     }
     std::fprintf(stderr, "dek2018: command %.*s is not built in\n", static_cast<int>(invocation.command().name.size()),
                  invocation.command().name.data());

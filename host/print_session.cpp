@@ -48,8 +48,9 @@ std::optional<ReturnFile> load_for_dialog(const char* command, const std::string
 namespace {
 
 QObject* clickable(jobs::PrintDialog& dialog, const std::string& name) {
-    QObject* object = dialog.findChild<QObject*>(QString::fromStdString(name));
-    if (object == nullptr) throw UsageError("the dialog has no component " + name);
+    // An empty name would find any component: no component is named so.
+    QObject* object = name.empty() ? nullptr : dialog.findChild<QObject*>(QString::fromStdString(name));
+    if (object == nullptr) throw UsageError("the dialog has no component " + (name.empty() ? "\"\"" : name));
     if (qobject_cast<QAbstractButton*>(object) == nullptr && qobject_cast<QAction*>(object) == nullptr)
         throw UsageError("component " + name + " cannot be clicked");
     return object;

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -157,15 +157,36 @@ public:
             out = static_cast<std::int32_t>(integer_in(n, path, INT32_MIN, INT32_MAX));
         } else if constexpr (std::is_same_v<T, double>) {
             const double v = number(n, path);
+            const double bound = packed_ ? kPackedAmountBound : kAmountBound;
+            double stored = HUGE_VAL;
             try {
-                out = real48_decode(real48_encode(v));  // as the 6-byte field holds it
+                stored = real48_round(v);  // as the 6-byte field holds it
             } catch (const std::range_error&) {
-                fail(path, "number out of range: a 6-byte real holds magnitudes up to 1.7e38");
             }
+            if (!(std::fabs(v) < bound) || !(std::fabs(stored) < bound)) {
+                if (packed_)
+                    fail(path, "number out of range: " + shortest(v) +
+                                   " is not below 1 099 511 627 776 (2^40) in magnitude, the bound of the "
+                                   "whole-złoty amounts this field packs");
+                fail(path, "number out of range: " + shortest(v) +
+                               " is not below 8 589 934 592 (2^33) in magnitude, the bound of the amounts a 6-byte "
+                               "real keeps to the grosz");
+            }
+            out = stored;
         } else if constexpr (std::is_same_v<T, float>) {
             const double v = number(n, path);
-            if (!(std::fabs(v) <= FLT_MAX)) fail(path, "number out of range: a single holds magnitudes up to 3.4e38");
-            out = static_cast<float>(v);
+            if (!(std::fabs(v) < kAmountBound))
+                fail(path, "number out of range: " + shortest(v) +
+                               " is not below 8 589 934 592 (2^33) in magnitude, the bound of the amounts");
+            const auto f = static_cast<float>(v);
+            // Printed as the single holds it, whether a page formats the
+            // single or the double it widens to: refused when that is not the
+            // amount given, to the grosz.
+            const RoundedDigits given = round_real(v, 2);
+            if (round_single(f, 2) != given || round_real(static_cast<double>(f), 2) != given)
+                fail(path, "number out of range: a single (4-byte) field holds " + shortest(v) + " only as " +
+                               shortest(static_cast<double>(f)) + ", which is not the same amount to the grosz");
+            out = f;
         } else if constexpr (std::is_same_v<T, dt1>) {
             out = date(n, path);
         } else if constexpr (is_text<T>::value) {
@@ -235,6 +256,15 @@ public:
 
 private:
     const std::string& file_;
+    bool packed_ = false;  // loading a field that packs whole-złoty amounts (zal44)
+
+    // The shortest text of a number that reads back as it.
+    template <class F>
+    static std::string shortest(F v) {
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, v);
+        return std::string(buf, r.ptr);
+    }
 
     // Matches one key against the record's field list and loads its value.
     struct FieldByName {
@@ -249,7 +279,11 @@ private:
         void operator()(const char* name, T& member) {
             if (!found && key == name) {
                 found = true;
+                // Two whole-złoty amounts packed in one value: exact to 2^40.
+                const bool was_packed = loader.packed_;
+                loader.packed_ = std::string_view(name) == "zal44";
                 loader.load(member, node, path.empty() ? key : path + "." + key);
+                loader.packed_ = was_packed;
             }
         }
     };
@@ -378,8 +412,13 @@ ReturnFile load_return_text(std::string_view text, const std::string& display_na
         } else if (key == "dr_dek_ref") {
             loader.load(d.dr_dek_ref, node, key);
         } else if (key == "nr_dek_refer") {
-            if (node.kind != Kind::string) loader.wrong_type(node, key, "a text");
-            loader.cp1250(node.string, key);
+            if (node.kind != Kind::string)
+                loader.wrong_type(node, key,
+                                  "a text of at most " + std::to_string(kMaxReferenceNumber) + " characters");
+            const std::string cp = loader.cp1250(node.string, key);
+            if (cp.size() > kMaxReferenceNumber)
+                loader.fail(key, "text longer than " + std::to_string(kMaxReferenceNumber) + " characters (has " +
+                                     std::to_string(cp.size()) + ")");
             d.nr_dek_refer = node.string;
         } else {
             loader.fail(member_path("", key), "unknown field");

@@ -58,6 +58,16 @@ private:
 // (its JSON tree can take up to a hundred times the file's size).
 inline constexpr std::size_t kMaxReturnFileSize = 1024 * 1024;
 
+// Longest reference number of an electronic filing (`nr_dek_refer`) taken:
+// what box 3 of a first page holds, on two lines, at a readable size.
+inline constexpr std::size_t kMaxReferenceNumber = 64;
+
+// Amounts: a 6-byte real field takes magnitudes below 2^33 (kAmountBound),
+// where every amount with two decimals prints as given; `zal44`, which packs
+// two whole-złoty amounts in one value, takes magnitudes below 2^40
+// (kPackedAmountBound); a single field takes only the amounts it holds to the
+// grosz. Anything beyond is refused with its path.
+
 // Reads and loads a return file; a file that cannot be read is a ReturnFileError too.
 ReturnFile load_return_file(const std::string& path);
 // Loads a return from JSON text; `display_name` stands for the file in messages.

@@ -1,14 +1,20 @@
 #include "platform/printers.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <system_error>
+#include <vector>
 
 #include "platform/cups.h"
+#include "platform/output_file.h"
 #include "platform/platform.h"
 #include "platform/printable_area.h"
 #include "report/page.h"
@@ -27,8 +33,13 @@ std::string run_title(int run, std::string_view page_class) {
     return std::string(number) + "-" + std::string(page_class);
 }
 
-SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of)
-    : pdf_dir_(std::move(pdf_dir)), write_pdf_(std::move(write_pdf)), extent_of_(std::move(extent_of)) {
+void notice_on_stderr(const std::string& line) { std::fprintf(stderr, "dek2018: %s\n", line.c_str()); }
+
+SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of, Notice notice)
+    : pdf_dir_(std::move(pdf_dir)),
+      write_pdf_(std::move(write_pdf)),
+      extent_of_(std::move(extent_of)),
+      notice_(std::move(notice)) {
     CupsDestinations cups = cups_destinations();
     names_ = std::move(cups.names);
     names_.emplace_back(kPdfPrinterName);
@@ -44,6 +55,7 @@ void SystemPrinters::set_index(int index) {
 void SystemPrinters::set_pdf_dir(std::filesystem::path dir) {
     pdf_dir_ = std::move(dir);
     runs_ = 0;
+    folder_cleared_ = false;
 }
 
 void SystemPrinters::print(const report::PageReport& page) {
@@ -72,15 +84,78 @@ void SystemPrinters::print(const report::PageReport& page) {
     std::error_code ec;
     std::filesystem::create_directories(pdf_dir_, ec);
     if (ec) throw PrintError(printer + "cannot start the print run: folder " + pdf_dir_.string() + ": " + ec.message());
-    // Written under a temporary name and renamed when complete: a run that
-    // fails leaves no partial file.
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly))
-        throw PrintError(printer + "cannot start the print run: " + file.string() + ": " +
-                         out.errorString().toStdString());
-    if (out.write(pdf) != pdf.size() || !out.commit())
-        throw PrintError(printer + "cannot finish the print run: " + file.string() + ": " +
-                         out.errorString().toStdString());
+    // The command's first sheet in this folder: the sheets an earlier print
+    // left there go first, so that no old sheet lies among the new ones.
+    if (!folder_cleared_) {
+        int removed = 0;
+        try {
+            removed = remove_sheet_files(pdf_dir_);
+        } catch (const std::system_error& e) {
+            throw PrintError(printer + "cannot start the print run: " + e.what());
+        }
+        folder_cleared_ = true;
+        if (removed > 0 && notice_)
+            notice_(printer + "removed " + std::to_string(removed) + (removed == 1 ? " sheet" : " sheets") +
+                    " of an earlier print from " + pdf_dir_.string());
+    }
+    try {
+        write_file_replacing(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const OutputError& e) {
+        throw PrintError(printer + (e.started() ? "cannot finish the print run: " : "cannot start the print run: ") +
+                         e.what());
+    }
+}
+
+bool is_sheet_file_name(std::string_view name) {
+    std::size_t digits = 0;
+    while (digits < name.size() && name[digits] >= '0' && name[digits] <= '9') ++digits;
+    if (digits < 2) return false;
+    name.remove_prefix(digits);
+    if (!name.starts_with("-TF_w") || !name.ends_with(".pdf")) return false;
+    const std::string_view page = name.substr(5, name.size() - 5 - 4);
+    if (page.empty()) return false;
+    for (char c : page)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) return false;
+    return true;
+}
+
+int remove_sheet_files(const std::filesystem::path& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return 0;
+        throw std::system_error(errno, std::generic_category(), "folder " + dir.string());
+    }
+    DIR* listing = ::fdopendir(fd);
+    if (listing == nullptr) {
+        const int code = errno;
+        ::close(fd);
+        throw std::system_error(code, std::generic_category(), "folder " + dir.string());
+    }
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (is_sheet_file_name(entry->d_name)) names.emplace_back(entry->d_name);
+        errno = 0;
+    }
+    const int read_error = errno;
+    int removed = 0;
+    int failure = read_error;
+    std::string failed = "folder " + dir.string();
+    for (const std::string& name : names) {
+        struct stat st {};
+        if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // gone meanwhile
+        // Files and links only: a link goes, what it points to stays.
+        if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) continue;
+        if (::unlinkat(fd, name.c_str(), 0) == 0) {
+            ++removed;
+        } else if (errno != ENOENT && failure == 0) {
+            failure = errno;
+            failed = (dir / name).string();
+        }
+    }
+    ::closedir(listing);
+    if (failure != 0) throw std::system_error(failure, std::generic_category(), failed);
+    return removed;
 }
 
 SheetFit SystemPrinters::fit_for(const std::string& name, const report::PageReport& page) {

@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -19,23 +21,10 @@ using report::Align;
 using report::Element;
 using report::ElementKind;
 
-constexpr int kSmallestPx = 5;  // shrinking stops here
 constexpr double kA4WidthMm = 210.0;
 constexpr double kA4HeightMm = 297.0;
 
 QRectF qrect(const report::Rect& r) { return QRectF(r.left, r.top, r.width, r.height); }
-
-Qt::Alignment qt_align(Align a) {
-    switch (a) {
-        case Align::Left:
-            return Qt::AlignLeft;
-        case Align::Right:
-            return Qt::AlignRight;
-        case Align::Center:
-            break;
-    }
-    return Qt::AlignHCenter;
-}
 
 QString element_text(const Element& e) {
     if (e.kind == ElementKind::Memo) {
@@ -46,50 +35,161 @@ QString element_text(const Element& e) {
     return QString::fromStdString(e.caption);
 }
 
+// Elements whose lines break at blanks within their own rectangle as designed.
 bool wraps(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
 
-// The rectangle an element takes at one pixel size.
-QRectF measure(const Element& e, const QString& text, int px) {
-    const QFontMetricsF fm(class_font(e.font, px));
-    const QRectF r = qrect(e.rect);
-    if (e.kind == ElementKind::Label && e.auto_size) {
-        const double w = text.isEmpty() ? 0.0 : fm.horizontalAdvance(text);
-        double left = r.left();
-        if (e.alignment == Align::Right) left = r.right() - w;
-        if (e.alignment == Align::Center) left = r.center().x() - w / 2;
-        // As tall as its line: an opaque cover blanks its words, not the box below.
-        return QRectF(left, r.top(), w, std::min(r.height(), fm.height()));
+bool auto_width(const Element& e) { return e.kind == ElementKind::Label && e.auto_size; }
+
+constexpr double kEps = 0.01;
+constexpr double kNoLimit = 1e7;
+
+struct Line {
+    QString text;
+    double width = 0;
+};
+
+enum class Breaks {
+    None,      // one line per paragraph
+    Blanks,    // at line-break opportunities: blanks, after hyphens
+    Anywhere,  // also inside a word wider than the line
+};
+
+// The lines of `text` in font `f`: one paragraph per '\n', each broken to
+// `width` as `breaks` allows. Trailing blanks do not count. A line may still
+// be wider than `width` (a word that may not break).
+std::vector<Line> break_lines(const QFont& f, const QString& text, double width, Breaks breaks) {
+    const QFontMetricsF fm(f);
+    std::vector<Line> out;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (paragraph.isEmpty() || breaks == Breaks::None) {
+            out.push_back({paragraph, fm.horizontalAdvance(paragraph)});
+            continue;
+        }
+        QTextLayout layout(paragraph, f);
+        QTextOption option;
+        option.setWrapMode(breaks == Breaks::Anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                                      : QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            QString part = paragraph.mid(line.textStart(), line.textLength());
+            while (part.endsWith(QLatin1Char(' '))) part.chop(1);
+            const double w = fm.horizontalAdvance(part);
+            out.push_back({std::move(part), w});
+        }
+        layout.endLayout();
     }
-    if (wraps(e)) {
-        const QRectF need = fm.boundingRect(QRectF(r.left(), r.top(), r.width(), 100000),
-                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        double h = r.height();
-        if (e.auto_stretch) h = std::max(h, need.height());
-        return QRectF(r.left(), r.top(), r.width(), h);
-    }
-    return r;
+    return out;
 }
 
-// Whether the text at that size fits where it must: a fixed rectangle
-// (width, and height unless it grows), and for every label the box of its
-// form field.
-bool fits(const Element& e, const QString& text, int px, const QRectF& placed, const QRectF* field) {
-    const QFontMetricsF fm(class_font(e.font, px));
+// Height of `n` lines: line spacing between them, ascent to descent of the last.
+double block_height(const QFontMetricsF& fm, std::size_t n) {
+    return n == 0 ? 0.0 : static_cast<double>(n - 1) * fm.lineSpacing() + fm.height();
+}
+
+// The room of an element: the part of its form field around it that the form
+// leaves free. Upwards it ends at the field's frame or below the form's words
+// that lie above the element's top (the field's number and title among them),
+// downwards at the frame or above the words below its bottom, sideways at the
+// frame or at words the form prints beside it. A word the element's own
+// rectangle crosses as designed (beside it, not above or below) does not
+// count. Without a field, the element's own rectangle.
+QRectF room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
     const QRectF r = qrect(e.rect);
-    if (e.kind == ElementKind::Label && !e.auto_size) {
-        if (wraps(e)) {
-            const QRectF need = fm.boundingRect(QRectF(r.left(), r.top(), r.width(), 100000),
-                                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-            if (need.width() > r.width() + 0.01) return false;
-            if (!e.auto_stretch && need.height() > r.height() + 0.01) return false;
-        } else if (fm.horizontalAdvance(text) > r.width() + 0.01) {
-            return false;
-        }
+    if (field == nullptr) return r;
+    double left = field->left();
+    double right = field->right();
+    double top = field->top() + 1;
+    double bottom = field->bottom() - 1;
+    const std::vector<QRectF> printed = printed_areas(*form, field);
+    // Where the element's text lies as designed, sideways: its rectangle, and
+    // for a label sized to its text the anchor it grows from.
+    double anchor = r.center().x();
+    if (auto_width(e) && e.alignment == Align::Left) anchor = r.left();
+    if (auto_width(e) && e.alignment == Align::Right) anchor = r.right();
+    for (const QRectF& p : printed) {
+        const bool beside = p.center().y() > r.top() && p.center().y() < r.bottom();
+        const bool crossed =
+            (p.right() > r.left() && p.left() < r.right()) || (p.left() < anchor && p.right() > anchor);
+        if (!beside || crossed) continue;
+        if (p.right() <= anchor)
+            left = std::max(left, p.right() + 1);
+        else
+            right = std::min(right, p.left() - 1);
     }
-    if (field != nullptr && !text.isEmpty()) {
-        if (placed.left() < field->left() - 0.01 || placed.right() > field->right() + 0.01) return false;
+    for (const QRectF& p : printed) {
+        if (p.right() <= left || p.left() >= right) continue;
+        if (p.center().y() <= r.top() && p.bottom() < r.bottom()) top = std::max(top, p.bottom() + 1);
+        if (p.center().y() >= r.bottom() && p.top() > r.top()) bottom = std::min(bottom, p.top() - 1);
     }
-    return true;
+    return QRectF(QPointF(left, top), QPointF(right, std::max(bottom, top)));
+}
+
+// Where the lines of an element may run sideways: `left`..`right`, aligned
+// within that span as the element says.
+struct Span {
+    double left = 0;
+    double right = 0;
+    double width() const { return right - left; }
+};
+
+// The element's own span: its rectangle, or for a label sized to its text
+// the way from its anchor to the room's side (both sides when centred).
+Span own_span(const Element& e, const QRectF& room, bool in_field) {
+    const QRectF r = qrect(e.rect);
+    if (!auto_width(e)) return {r.left(), r.right()};
+    if (!in_field) return {r.center().x() - kNoLimit, r.center().x() + kNoLimit};
+    switch (e.alignment) {
+        case Align::Left:
+            return {r.left(), room.right()};
+        case Align::Right:
+            return {room.left(), r.right()};
+        case Align::Center:
+            break;
+    }
+    const double half = std::min(r.center().x() - room.left(), room.right() - r.center().x());
+    return {r.center().x() - half, r.center().x() + half};
+}
+
+// The span a text takes when it does not fit its own: from its anchor to the
+// room's far side, or the whole room when centred.
+Span wide_span(const Element& e, const QRectF& room) {
+    const QRectF r = qrect(e.rect);
+    switch (e.alignment) {
+        case Align::Left:
+            return {std::max(room.left(), r.left()), room.right()};
+        case Align::Right:
+            return {room.left(), std::min(room.right(), r.right())};
+        case Align::Center:
+            break;
+    }
+    return {room.left(), room.right()};
+}
+
+// Lines that fit `width` and, when more than one, `height`.
+bool try_size(const Element& e, const QString& text, int px, double width, double height, Breaks breaks,
+              std::vector<Line>& lines) {
+    const QFont f = class_font(e.font, px);
+    lines = break_lines(f, text, width, breaks);
+    for (const Line& l : lines)
+        if (l.width > width + kEps) return false;
+    // A single line keeps its rectangle's height whatever its font's.
+    return lines.size() <= 1 || block_height(QFontMetricsF(f), lines.size()) <= height + kEps;
+}
+
+// The mark of a square: one line, its ink centred on the square.
+ElementPlacement place_mark(const Element& e, const QRectF& square, ElementPlacement out) {
+    if (out.text.isEmpty()) {
+        out.rect = qrect(e.rect);
+        return out;
+    }
+    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    const QRectF ink = fm.tightBoundingRect(out.text);  // relative to the baseline origin
+    const QPointF origin(square.center().x() - ink.center().x(), square.center().y() - ink.center().y());
+    out.rect = ink.translated(origin);
+    out.lines.push_back({out.text, QPointF(origin.x(), origin.y() - fm.ascent()), fm.horizontalAdvance(out.text)});
+    return out;
 }
 
 }  // namespace
@@ -98,21 +198,80 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     ElementPlacement out;
     out.text = element_text(e);
     out.font_px = e.font_px > 0 ? e.font_px : class_pixel_size(e.font);
-    // The box of the element's form field (squares excepted: a mark is no text
-    // that could overflow), which a value must never leave.
-    QRectF field_box;
-    const QRectF* field = nullptr;
     report::Rect area;
-    if (form != nullptr && !e.field.empty() && !form->is_square(e.field) && form->area(e.field, area)) {
-        field_box = qrect(area).adjusted(1, 0, -1, 0);
-        field = &field_box;
+    const bool in_field = form != nullptr && !e.field.empty() && form->area(e.field, area);
+    if (in_field && form->is_square(e.field)) return place_mark(e, qrect(area), std::move(out));
+    const QRectF r = qrect(e.rect);
+    if (out.text.isEmpty()) {
+        out.rect = auto_width(e) ? QRectF(r.left(), r.top(), 0, 0) : r;
+        return out;
     }
-    out.rect = measure(e, out.text, out.font_px);
-    // Never cut a text off: shrink it until it fits.
-    while (out.font_px > kSmallestPx && !fits(e, out.text, out.font_px, out.rect, field)) {
-        --out.font_px;
-        out.rect = measure(e, out.text, out.font_px);
+    // The box of the element's form field, which a value must never leave.
+    const QRectF field_box = in_field ? qrect(area).adjusted(1, 0, -1, 0) : QRectF();
+    const QRectF room = room_of(e, form, in_field ? &field_box : nullptr);
+
+    // Lines start at the element's top, or just below a word of the form
+    // that reaches into its rectangle from above. As designed: the element's
+    // own span at its own size, its lines broken at blanks when it wraps.
+    const double first = std::max(r.top(), room.top());
+    Span span = own_span(e, room, in_field);
+    std::vector<Line> lines;
+    bool widened = false;
+    if (!try_size(e, out.text, out.font_px, span.width(), room.bottom() - first,
+                  wraps(e) ? Breaks::Blanks : Breaks::None, lines)) {
+        // Otherwise the room: lines broken at blanks, the size going down
+        // until they fit; inside words only when that alone keeps the text
+        // readable.
+        widened = true;
+        span = wide_span(e, room);
+        int chosen = 0;
+        for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
+            if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Blanks, lines)) chosen = px;
+        if (chosen < kReadablePx) {
+            std::vector<Line> broken;
+            for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
+                if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Anywhere, broken)) {
+                    chosen = px;
+                    lines = std::move(broken);
+                    break;
+                }
+            }
+        }
+        if (chosen == 0) {
+            out.fits = false;
+            chosen = std::min(out.font_px, kSmallestPx);
+            try_size(e, out.text, chosen, span.width(), room.height(), Breaks::Anywhere, lines);
+        }
+        out.font_px = chosen;
     }
+
+    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    const double height = block_height(fm, lines.size());
+    // Higher in the room when the lines need its height.
+    double top = first;
+    if (lines.size() > 1 && top + height > room.bottom()) top = std::max(room.top(), room.bottom() - height);
+    double y = top;
+    QRectF block;
+    for (Line& l : lines) {
+        double x = span.left;
+        if (e.alignment == Align::Right) x = span.right - l.width;
+        if (e.alignment == Align::Center) x = (span.left + span.right - l.width) / 2;
+        block = block.united(QRectF(x, y, l.width, fm.height()));
+        out.lines.push_back({std::move(l.text), QPointF(x, y), l.width});
+        y += fm.lineSpacing();
+    }
+    if (auto_width(e)) {
+        // As tall as its lines: an opaque cover blanks its words, not the box below.
+        out.rect =
+            out.lines.size() > 1 ? block : QRectF(block.left(), top, block.width(), std::min(r.height(), fm.height()));
+    } else {
+        out.rect = widened || out.lines.size() > 1 ? r.united(block) : r;
+        // An opaque element never blanks a word of the form above it.
+        out.rect.setTop(std::max(out.rect.top(), top));
+    }
+    // Never beyond the field's sides.
+    if (in_field && (out.rect.left() < field_box.left() - kEps || out.rect.right() > field_box.right() + kEps))
+        out.fits = false;
     return out;
 }
 
@@ -141,12 +300,12 @@ void paint_element(QPainter& p, const Element& e, const report::FormDescription*
     const ElementPlacement pl = place_element(e, form);
     if (e.enabled) {
         if (e.opaque) p.fillRect(pl.rect, Qt::white);
-        if (!pl.text.isEmpty()) {
-            p.setFont(class_font(e.font, pl.font_px));
+        if (!pl.lines.empty()) {
+            const QFont font = class_font(e.font, pl.font_px);
+            const double ascent = QFontMetricsF(font).ascent();
+            p.setFont(font);
             p.setPen(Qt::black);
-            int flags = static_cast<int>(qt_align(e.alignment) | Qt::AlignTop);
-            if (wraps(e)) flags |= Qt::TextWordWrap;
-            p.drawText(pl.rect, flags, pl.text);
+            for (const PlacedLine& l : pl.lines) p.drawText(l.top_left + QPointF(0, ascent), l.text);
         }
     }
     if (outline) {

@@ -6,8 +6,10 @@
 #include <QIODevice>
 #include <QImage>
 #include <QPainter>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 #include "platform/sheet_fit.h"
 #include "report/form.h"
@@ -38,12 +40,37 @@ QRectF drawn_extent(const report::PageReport& page);
 // The sheet as an image at `dpi` dots per inch.
 QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
 
-// Where an element prints, in band pixels, and at what pixel size: the
-// rectangle after sizing to its text (and shrinking to fit its box).
+// How every label and memo is fitted, so that its text is never cut and never
+// leaves its form field: at its own size, in its own rectangle (its lines
+// broken at blanks when it wraps by design), when it fits there. Otherwise it
+// takes the room its field leaves free around it - the field's width from
+// its anchor (the whole width when centred) and the field's height, never
+// past the field's frame nor over a word the form prints there - its lines
+// broken at blanks (and after hyphens), the size going down a pixel at a
+// time until they fit. When breaking at blanks only gets below
+// `kReadablePx`, words may break inside if that gives a larger size.
+// `kSmallestPx` is as far as shrinking goes. A text always starts below a
+// word of the form that reaches into its rectangle from above.
+inline constexpr int kSmallestPx = 5;
+inline constexpr int kReadablePx = 8;
+
+// One line of an element's text as it prints: the top-left corner of its line
+// box (ascent to descent) in band pixels, and its advance width.
+struct PlacedLine {
+    QString text;
+    QPointF top_left;
+    double width = 0;
+};
+
+// Where an element prints, in band pixels, and at what pixel size. A mark in
+// a square (the field it names is a square) is centred on the square by its
+// ink, so the glyph stays inside the square's border whatever its line box.
 struct ElementPlacement {
-    QRectF rect;
+    QRectF rect;  // what it covers: an opaque element blanks it; a mark's ink
     int font_px = 0;
-    QString text;  // what is drawn (memos: lines joined by '\n')
+    QString text;  // the whole text (memos: lines joined by '\n')
+    std::vector<PlacedLine> lines;
+    bool fits = true;  // false: not even kSmallestPx fits; drawn at that size all the same
 };
 ElementPlacement place_element(const report::Element& element, const report::FormDescription* form);
 

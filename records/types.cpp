@@ -2,9 +2,11 @@
 
 #include <iconv.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unordered_map>
 
 namespace dek {
@@ -164,6 +166,91 @@ double real48_decode(const Real48Bytes& b) {
     const double m = 1.0 + std::ldexp(static_cast<double>(frac), -39);
     const double v = std::ldexp(m, b[0] - 129);
     return negative ? -v : v;
+}
+
+// ---- rounding as the forms print --------------------------------------------
+
+namespace {
+
+// `|v|` as the shortest scientific decimal that `same` accepts as the value:
+// digits d1 d2 ... dn and exponent e for d1.d2...dn x 10^e.
+template <class Same>
+void shortest_decimal(double v, Same same, std::string& digits, int& exponent) {
+    char buf[64];
+    for (int precision = 0; precision <= 16; ++precision) {
+        std::snprintf(buf, sizeof buf, "%.*e", precision, std::fabs(v));
+        if (same(std::strtod(buf, nullptr)) || precision == 16) break;
+    }
+    const char* e = std::strchr(buf, 'e');
+    digits.clear();
+    for (const char* c = buf; c < e; ++c)
+        if (*c != '.') digits += *c;
+    exponent = std::atoi(e + 1);
+}
+
+// Rounds d1.d2...dn x 10^exponent to `decimals` decimals, half away from zero.
+std::string round_decimal(const std::string& digits, int exponent, int decimals) {
+    const long keep = static_cast<long>(exponent) + 1 + decimals;  // digits kept
+    const auto n = static_cast<long>(digits.size());
+    std::string out;
+    bool up = false;
+    if (keep <= 0) {
+        up = keep == 0 && digits[0] >= '5';
+    } else if (keep >= n) {
+        out = digits + std::string(static_cast<std::size_t>(keep - n), '0');
+    } else {
+        out = digits.substr(0, static_cast<std::size_t>(keep));
+        up = digits[static_cast<std::size_t>(keep)] >= '5';
+    }
+    if (up) {
+        long i = static_cast<long>(out.size()) - 1;
+        while (i >= 0 && out[static_cast<std::size_t>(i)] == '9') out[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0)
+            out.insert(out.begin(), '1');
+        else
+            ++out[static_cast<std::size_t>(i)];
+    }
+    const auto first = out.find_first_not_of('0');
+    return first == std::string::npos ? "0" : out.substr(first);
+}
+
+RoundedDigits rounded(double stored, const std::string& digits, int exponent, int decimals) {
+    RoundedDigits r;
+    r.digits = stored == 0 ? "0" : round_decimal(digits, exponent, decimals);
+    r.negative = stored < 0 && r.digits != "0";
+    return r;
+}
+
+// The value a 6-byte real field holds after storing v; beyond the type's
+// range, v itself.
+double stored_real(double v) {
+    try {
+        return real48_round(v);
+    } catch (const std::range_error&) {
+        return v;
+    }
+}
+
+}  // namespace
+
+RoundedDigits round_real(double value, int decimals) {
+    if (!std::isfinite(value)) value = 0;
+    const double stored = stored_real(value);
+    std::string digits;
+    int exponent = 0;
+    shortest_decimal(
+        stored, [&](double back) { return stored_real(back) == std::fabs(stored); }, digits, exponent);
+    return rounded(stored, digits, exponent, decimals);
+}
+
+RoundedDigits round_single(float value, int decimals) {
+    if (!std::isfinite(value)) value = 0;
+    std::string digits;
+    int exponent = 0;
+    shortest_decimal(
+        value, [&](double back) { return back <= FLT_MAX && static_cast<float>(back) == std::fabs(value); }, digits,
+        exponent);
+    return rounded(value, digits, exponent, decimals);
 }
 
 bool is_valid_calendar_date(int year, int month, int day) {

@@ -114,6 +114,32 @@ double real48_decode(const Real48Bytes& bytes);
 // The double that a 6-byte real field holds after storing `value`.
 inline double real48_round(double value) { return real48_decode(real48_encode(value)); }
 
+// The bounds of the amounts a return file may hold: below 2^33 a 6-byte real
+// (a 40-bit significand) keeps every amount with two decimals within half a
+// grosz, so it prints as given; a field that packs whole-złoty amounts is
+// exact below 2^40.
+inline constexpr double kAmountBound = 8589934592.0;           // 2^33
+inline constexpr double kPackedAmountBound = 1099511627776.0;  // 2^40
+
+// ---- rounding as the forms print --------------------------------------------
+
+// A value rounded to `decimals` decimals as a person would predict it: half
+// away from zero, applied to the shortest decimal that reads back as the
+// same stored 6-byte real (so 1.005 gives 1.01 and 2.675 gives 2.68, whatever
+// the binary fraction holds). A value beyond the 6-byte real's range is taken
+// as the double it is. The result is the digits of |value| x 10^decimals
+// rounded, without leading zeros ("0" for zero), and whether the value is
+// negative and does not round to zero.
+struct RoundedDigits {
+    std::string digits;
+    bool negative = false;
+    bool operator==(const RoundedDigits&) const = default;
+};
+RoundedDigits round_real(double value, int decimals);
+// The same for a single: on the shortest decimal that reads back as the same
+// single.
+RoundedDigits round_single(float value, int decimals);
+
 // ---- date dt1 ---------------------------------------------------------------
 
 // Four bytes: year little-endian in bytes 0-1, month in byte 2, day in byte 3.

@@ -22,8 +22,8 @@ void fill_child(Band& band, const dane_dziecka& child, int k, bool joint) {
     ust_w_str(band, "QRL_dur_d" + n, DataToStr(child.dur, 0));
     ust_w_str(band, "QRL_mc" + n + "1", std::to_string(child.mc));
     if (joint) ust_w_str(band, "QRL_mc" + n + "2", std::to_string(child.mc_m));
-    ust_wart(band, "QRL_ud" + n + "1", static_cast<double>(child.ud), 2);
-    ust_wart(band, "QRL_ud" + n + "2", static_cast<double>(child.ud_m), 2);
+    ust_wart(band, "QRL_ud" + n + "1", child.ud, 2);
+    ust_wart(band, "QRL_ud" + n + "2", child.ud_m, 2);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // fill procedures may walk whole grids of built names.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
+#include "records/types.h"
 #include "report/page.h"
 
 namespace dek::report {
@@ -16,13 +18,20 @@ namespace dek::report {
 // empty amount box reads as a box left out, and the attachment counts need
 // their "0".
 void ust_wart(Band& band, std::string_view name, double value, int decimals);
+// A single (4-byte float) field: formatted from the decimal the single holds
+// (kwota_single), so pass the field itself, not widened to a double.
+void ust_wart_single(Band& band, std::string_view name, single value, int decimals);
+template <std::same_as<single> T>
+void ust_wart(Band& band, std::string_view name, T value, int decimals) {
+    ust_wart_single(band, name, value, decimals);
+}
 
 // The element's caption becomes the text; an empty text clears it.
 void ust_w_str(Band& band, std::string_view name, std::string_view text);
 
-// Called before `ust_wart` for the same element and value: when the value
-// exceeds `limit`, the element gets a smaller font so the wider amount still
-// fits its box.
+// Called before `ust_wart` for the same element and value: when the value,
+// as it prints in grosze, exceeds `limit`, the element gets a smaller font so
+// the wider amount still fits its box.
 void zmn_font(Band& band, std::string_view name, double value, double limit, int mode);
 
 // The caption of every label of the band becomes empty, so that no design

@@ -48,20 +48,16 @@ std::string red_nip(std::string_view digits, int /*mode*/) {
     return out;
 }
 
-std::string rstrsp(double value, int width, int decimals) {
-    decimals = std::clamp(decimals, 0, 18);
-    if (!std::isfinite(value)) value = 0;
-    // Rounded to nearest in extended precision, so a stored 0.29 (0.28999...)
-    // prints 0,29 and is never truncated; an exact half (7.25 at one decimal)
-    // goes away from zero, as amounts are rounded.
-    const long double scaled = std::roundl(static_cast<long double>(value) * std::pow(10.0L, decimals));
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.0Lf", std::fabs(scaled));
-    std::string digits = buf;
+namespace {
+
+// "-1.234,56": the rounded digits with a full stop between thousands and a
+// decimal comma, padded with blanks on the left to `width`.
+std::string amount_text(const RoundedDigits& r, int width, int decimals) {
+    std::string digits = r.digits;
     if (digits.size() <= static_cast<std::size_t>(decimals))
         digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
     const std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
-    std::string out = scaled < 0 ? "-" : "";  // a value that rounds to zero has no sign
+    std::string out = r.negative ? "-" : "";
     for (std::size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) out += '.';
         out += whole[i];
@@ -71,7 +67,20 @@ std::string rstrsp(double value, int width, int decimals) {
     return out;
 }
 
+}  // namespace
+
+std::string rstrsp(double value, int width, int decimals) {
+    decimals = std::clamp(decimals, 0, 18);
+    return amount_text(round_real(value, decimals), width, decimals);
+}
+
+std::string rstrsp_single(single value, int width, int decimals) {
+    decimals = std::clamp(decimals, 0, 18);
+    return amount_text(round_single(value, decimals), width, decimals);
+}
+
 std::string kwota(double value, int decimals) { return trim(rstrsp(value, 13, decimals)); }
+std::string kwota_single(single value, int decimals) { return trim(rstrsp_single(value, 13, decimals)); }
 
 std::string DataToStr(const dt1& date, int /*mode*/) {
     if (date.empty()) return "";

@@ -1,6 +1,7 @@
 // Text-formatting routines that turn stored values into label captions.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -21,14 +22,31 @@ std::string usun_kreski(std::string_view text);
 // returned unchanged, never cut or padded.
 std::string red_nip(std::string_view digits, int mode);
 
-// The value with `decimals` decimals, rounded to nearest, a full stop between
-// thousands and a decimal comma ("11.111,79"), padded with blanks on the left
-// to `width` (a wider value is never cut). A value that rounds to zero prints
+// The value with `decimals` decimals, a full stop between thousands and a
+// decimal comma ("11.111,79"), padded with blanks on the left to `width` (a
+// wider value is never cut). Rounded half away from zero on the shortest
+// decimal that reads back as the same stored 6-byte real (round_real), so
+// 1.005 prints "1,01" and 2.675 "2,68". A value that rounds to zero prints
 // without a minus sign.
 std::string rstrsp(double value, int width, int decimals);
+// The same for a single (4-byte float) field, rounded on the shortest decimal
+// that reads back as the same single (round_single): pass the field itself,
+// never widened to a double, so 1234.565 stored in a single prints
+// "1.234,57" as given.
+std::string rstrsp_single(single value, int width, int decimals);
 
 // rstrsp with the blanks trimmed off, as every caller uses it.
 std::string kwota(double value, int decimals);
+std::string kwota_single(single value, int decimals);
+// A single field given to rstrsp or kwota goes the single's way by itself.
+template <std::same_as<single> T>
+std::string rstrsp(T value, int width, int decimals) {
+    return rstrsp_single(value, width, decimals);
+}
+template <std::same_as<single> T>
+std::string kwota(T value, int decimals) {
+    return kwota_single(value, decimals);
+}
 
 // "DD-MM-YYYY"; the empty date gives "". Mode is always 0.
 std::string DataToStr(const dt1& date, int mode);

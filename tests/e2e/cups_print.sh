@@ -142,7 +142,8 @@ print_on() {
   "$exe" print "$return_file" --out "$work/pdf" --settings "$work/none.dat" --printer "$q" "$@" \
     >"$run.transcript" 2>"$run.stderr" || rc=$?
   [[ $rc -eq 0 ]] || die "dek2018 print on $q: exit status $rc: $(cat "$run.transcript" "$run.stderr")"
-  [[ ! -e $work/pdf ]] || die "the PDF printer was used instead of $q"
+  [[ $(ls "$work/pdf") == 01-TF_w37181.pdf && $(cat "$work/pdf/01-TF_w37181.pdf") == earlier ]] ||
+    die "the PDF printer was used instead of $q, or the earlier sheet in --out was touched: $(ls "$work/pdf")"
   local printed
   mapfile -t printed < <(sed -n 's/^SHEET \([0-9]*\) \([^ ]*\).*/\1 \2/p' "$run.transcript")
   ((${#printed[@]} > 0)) || die "no sheet printed on $q: $(cat "$run.transcript")"
@@ -250,6 +251,10 @@ scales() {
     }' <(words "$1") <(words "$2") <(origins "$1") <(origins "$2")
 }
 
+# A sheet of an earlier print in the --out folder: printing on a queue leaves
+# it alone (only the PDF printer clears its own folder).
+mkdir "$work/pdf"
+echo earlier >"$work/pdf/01-TF_w37181.pdf"
 print_on edge "$queue"
 print_on margins "$margin_queue"
 # The margin queue as designed: page 2 alone, with --no-fit.

@@ -338,6 +338,119 @@ case $case_name in
     [[ $rc -eq 2 ]] || fail "exit status $rc, expected 2"
     grep -q "^$work/bad.json: " "$work/stderr" || fail "error does not name the file"
     ;;
+  click_empty)
+    # An empty name is no component's name either.
+    run 2 "$pit37" --out "$work/out" --click ""
+    expect_stdout
+    expect_stderr 'dek2018 print: the dialog has no component ""'
+    ;;
+  output_full)
+    # Standard output that cannot be written: an error, for every command.
+    rc=0
+    "$exe" sample pit37 >/dev/full 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "sample: exit status $rc, expected 1"
+    expect_stderr "dek2018: cannot write to standard output: No space left on device"
+    rc=0
+    "$exe" check "$pit37" >&- 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "check: exit status $rc, expected 1"
+    expect_stderr "dek2018: cannot write to standard output: Bad file descriptor"
+    rc=0
+    "$exe" print "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}" >/dev/full 2>"$work/stderr" ||
+      rc=$?
+    [[ $rc -eq 1 ]] || fail "print: exit status $rc, expected 1"
+    grep -q '^dek2018: cannot write to standard output' "$work/stderr" || fail "no message"
+    ;;
+  symlink)
+    # A link planted at a sheet's name is replaced by the sheet; the file it
+    # points to stays as it was.
+    mkdir -p "$work/out"
+    echo "do not overwrite" >"$work/victim"
+    ln -s "$work/victim" "$work/out/01-TF_w37181.pdf"
+    run 0 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}"
+    [[ $(cat "$work/victim") == "do not overwrite" ]] || fail "written through the link"
+    [[ -f $work/out/01-TF_w37181.pdf && ! -L $work/out/01-TF_w37181.pdf ]] || fail "the sheet is not a file of its own"
+    head -c 5 "$work/out/01-TF_w37181.pdf" | grep -q '%PDF-' || fail "not a PDF"
+    [[ $(ls -A "$work/out") == "01-TF_w37181.pdf" ]] || fail "files left: $(ls -A "$work/out")"
+    # The render command writes the same way.
+    ln -s "$work/victim" "$work/page.png"
+    "$exe" render "$pit37" --page TF_w37181 --out "$work/page.png" --dpi 20 >/dev/null 2>&1 || fail "render failed"
+    [[ $(cat "$work/victim") == "do not overwrite" && ! -L $work/page.png ]] || fail "render wrote through the link"
+    ;;
+  stale_sheets)
+    # A second print into the same folder: the first one's sheets go before
+    # its first sheet, links among them removed and not followed; nothing else
+    # is touched. A print whose every sheet is cancelled removes nothing.
+    run 0 "$pit37" --out "$work/out" --printer "$pdf_printer"
+    [[ -f $work/out/02-TF_w37182.pdf && -f $work/out/11-TF_w2k18_1.pdf ]] || fail "first print: $(ls "$work/out")"
+    n=$(ls "$work/out" | wc -l)
+    echo kept >"$work/kept"
+    ln -s "$work/kept" "$work/out/12-TF_w37183.pdf"
+    mkdir "$work/out/13-TF_w37184.pdf"
+    for other in notes.txt 01-TF_w37181.pdf.bak 1-TF_w37181.pdf 01-TF_x.pdf 01-TF_w37181.PDF; do
+      echo other >"$work/out/$other"
+    done
+    run 0 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}" --cancel 1
+    [[ -f $work/out/02-TF_w37182.pdf ]] || fail "a cancelled print removed sheets"
+    expect_stderr ""
+    run 0 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}"
+    expect_stderr "dek2018: printer \"$pdf_printer\": removed $((n + 1)) sheets of an earlier print from $work/out"
+    [[ $(cat "$work/kept") == kept ]] || fail "a link was followed"
+    mapfile -t left < <(ls -A "$work/out")
+    [[ "${left[*]}" == "01-TF_w37181.PDF 01-TF_w37181.pdf 01-TF_w37181.pdf.bak 01-TF_x.pdf 1-TF_w37181.pdf 13-TF_w37184.pdf notes.txt" ]] ||
+      fail "left in the folder: ${left[*]}"
+    ;;
+  disk_full)
+    # A sheet that does not fit the disk: the system's reason, and no partial
+    # file. Needs root for a small file system of its own.
+    if [[ $(id -u) -ne 0 ]]; then echo "skipped: needs root to mount a small tmpfs" >&2; exit 77; fi
+    mkdir -p "$work/small"
+    mount -t tmpfs -o size=64k tmpfs "$work/small" 2>"$work/mount.err" ||
+      { echo "skipped: cannot mount a tmpfs: $(cat "$work/mount.err")" >&2; exit 77; }
+    trap 'umount "$work/small" 2>/dev/null; rm -rf "$work"' EXIT
+    mkdir "$work/small/out"
+    dd if=/dev/zero of="$work/small/filler" bs=4k count=14 status=none 2>/dev/null || true
+    run 1 "$pit37" --out "$work/small/out" --printer "$pdf_printer" "${only_page1[@]}"
+    expect_stdout "$prompt1" \
+      "ERROR printer \"$pdf_printer\": cannot finish the print run: $work/small/out/01-TF_w37181.pdf: No space left on device"
+    [[ -z $(ls -A "$work/small/out") ]] || fail "left behind: $(ls -A "$work/small/out")"
+    cat /dev/zero >"$work/small/rest" 2>/dev/null || true  # the disk now full
+    rc=0
+    "$exe" sample pit37 >"$work/small/out/pit37.json" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "sample: exit status $rc, expected 1"
+    expect_stderr "dek2018: cannot write to standard output: No space left on device"
+    ;;
+  settings_unusable)
+    # A default settings location that cannot be examined: an error naming
+    # the settings file and the reason, exit status 2, in print and dialog.
+    long=/$(printf 'x%.0s' {1..5000})
+    for command in print dialog; do
+      rc=0
+      XDG_CONFIG_HOME=$long "$exe" $command "$pit37" --out "$work/out" >"$work/stdout" 2>"$work/stderr" || rc=$?
+      [[ $rc -eq 2 ]] || fail "$command: exit status $rc, expected 2"
+      [[ $(cat "$work/stderr") == "dek2018 $command: settings file $long/dek2018/rekster.dat: File name too long" ]] ||
+        fail "$command: message"
+    done
+    # A folder the user may not enter (run as another user where that is possible).
+    if [[ $(id -u) -eq 0 ]] && command -v setpriv >/dev/null; then
+      mkdir -m 700 "$work/locked"
+      chmod 755 "$work"
+      rc=0
+      XDG_CONFIG_HOME=$work/locked/config setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        "$exe" print "$pit37" --out /tmp/dek2018-never >"$work/stdout" 2>"$work/stderr" || rc=$?
+      [[ $rc -eq 2 ]] || fail "locked: exit status $rc, expected 2"
+      [[ $(cat "$work/stderr") == "dek2018 print: settings file $work/locked/config/dek2018/rekster.dat: Permission denied" ]] ||
+        fail "locked: message"
+    fi
+    ;;
+  settings_fifo)
+    # A FIFO named as the settings file is refused at once.
+    mkfifo "$work/ster.fifo"
+    rc=0
+    timeout 20 "$exe" print "$pit37" --out "$work/out" --settings "$work/ster.fifo" >"$work/stdout" 2>"$work/stderr" ||
+      rc=$?
+    [[ $rc -eq 2 ]] || fail "exit status $rc, expected 2 (124: it waited)"
+    expect_stderr "dek2018 print: settings file $work/ster.fifo: not a regular file"
+    ;;
   *)
     fail "no such case"
     ;;

@@ -94,6 +94,22 @@ const BadCase kBadCases[] = {
      "number out of range"},
     {"single in a 2-D array", pit37(R"("rekdek": {"poz": [[], [0, 0, -1e300]]})"), "rekdek.poz[2][3]",
      "number out of range"},
+    {"amount at 2^33", pit37(R"("rekdek": {"pod": 8589934592})"), "rekdek.pod", "not below 8 589 934 592 (2^33)"},
+    {"amount at minus 2^33", pit37(R"("rek28": {"przdg": {"7": -8589934592}})"), "rek28.przdg[7]",
+     "number out of range"},
+    {"amount that a 6-byte real stores as 2^33", pit37(R"("rekdek": {"do_zapl": 8589934591.999})"), "rekdek.do_zapl",
+     "(2^33)"},
+    {"packed advances are whole złoty only", pit37(R"("rekdek": {"mies": [{"zal44_7": [8589934592]}]})"),
+     "rekdek.mies[1].zal44_7[1]", "(2^33)"},
+    {"packed advances at 2^40", pit37(R"("rekdek": {"mies": [{}, {"zal44": {"12": 1099511627776}}]})"),
+     "rekdek.mies[2].zal44[12]", "not below 1 099 511 627 776 (2^40)"},
+    {"single at 2^33", pit37(R"("rekdek": {"dzieci": [{"ud_m": -8589934592}]})"), "rekdek.dzieci[1].ud_m", "(2^33)"},
+    {"single that cannot hold the grosze", pit37(R"("rekdek": {"poz": [[150000.54]]})"), "rekdek.poz[1][1]",
+     "holds 150000.54 only as 150000.546875"},
+    {"single that holds half a grosz below the half", pit37(R"("rekdek": {"inp": 1234.565})"), "rekdek.inp",
+     "holds 1234.565 only as 1234.56494140625"},
+    {"reference number longer than 64", pit37(R"("nr_dek_refer": ")" + std::string(65, '7') + R"(")"), "nr_dek_refer",
+     "text longer than 64 characters (has 65)"},
     {"byte 256", pit37(R"("rekdek": {"ilzal": [256]})"), "rekdek.ilzal[1]", "number out of range"},
     {"byte -1", pit37(R"("rekdek": {"sp_opod": -1})"), "rekdek.sp_opod", "number out of range"},
     {"integer above int32", pit37(R"("rekdek": {"rok": 2147483648})"), "rekdek.rok", "number out of range"},
@@ -265,32 +281,47 @@ TEST(ReturnFile, TextsKeepBlanksAndPolishLetters) {
 
 TEST(ReturnFile, RealsAreStoredAsTheSixByteFieldHoldsThem) {
     const HostData d = load(pit37(R"("rekdek": {"pod": 0.1, "nadpl": 1234567.89, "do_zapl": -2164.56,
-        "rozn": 3, "ikze": 1.7014118346e38, "ods": 1e-300, "dpo": -0.0}, "rek_uz": {"zwrot": 18446744073709551615})"));
+        "rozn": 3, "ikze": 8589934591.99, "ods": 1e-300, "dpo": -0.0}, "rek_uz": {"zwrot": 4294967295})"));
     EXPECT_EQ(d.rekdek.pod, real48_round(0.1));
     EXPECT_NE(d.rekdek.pod, 0.1);  // 0.1 has no exact 6-byte form; the record holds the rounded one
     EXPECT_EQ(d.rekdek.nadpl, real48_round(1234567.89));
     EXPECT_EQ(d.rekdek.do_zapl, real48_round(-2164.56));
     EXPECT_EQ(d.rekdek.rozn, 3.0);
-    EXPECT_EQ(d.rekdek.ikze, real48_round(1.7014118346e38));
+    EXPECT_EQ(d.rekdek.ikze, real48_round(8589934591.99));
     EXPECT_EQ(d.rekdek.ods, 0.0);  // below the smallest real
     EXPECT_EQ(d.rekdek.dpo, 0.0);
-    EXPECT_EQ(d.rek_uz.zwrot, real48_round(18446744073709551615.0));
+    EXPECT_EQ(d.rek_uz.zwrot, 4294967295.0);
 }
 
 TEST(ReturnFile, ExtremeValuesOfEachTypeLoad) {
     const HostData d = load(pit37(R"("rekdek": {"rok": -2147483648, "rok1_2k": 2147483647, "ilzal": [0, 255],
-        "dzieci": [{"ud": 3.4e38, "ud_m": -1.5, "dur": "2016-02-29"}, {"dur": ""}, {"dur": "9999-12-31"}],
+        "dzieci": [{"ud": 131071.99, "ud_m": -1.5, "dur": "2016-02-29"}, {"dur": ""}, {"dur": "9999-12-31"}],
         "malzonek": {"dur": "2048-01-01"}})"));
     EXPECT_EQ(d.rekdek.rok, INT_MIN);
     EXPECT_EQ(d.rekdek.rok1_2k, INT_MAX);
     EXPECT_EQ(d.rekdek.ilzal[2], 255);
-    EXPECT_EQ(d.rekdek.dzieci[1].ud, 3.4e38f);
+    EXPECT_EQ(d.rekdek.dzieci[1].ud, 131071.99f);  // below 2^17 a single keeps every grosz
     EXPECT_EQ(d.rekdek.dzieci[1].ud_m, -1.5f);
     EXPECT_EQ(d.rekdek.dzieci[1].dur, (dt1{2016, 2, 29}));
     EXPECT_TRUE(d.rekdek.dzieci[2].dur.empty());
     EXPECT_EQ(d.rekdek.dzieci[3].dur, (dt1{9999, 12, 31}));
     // A date of 2048 is filled: its third byte is the month.
     EXPECT_EQ(d.rekdek.malzonek.dur.third_byte(), 1);
+}
+
+// The largest amounts taken, each printing as given.
+TEST(ReturnFile, AmountsJustBelowTheirBoundsLoadAndPrintAsGiven) {
+    const HostData d = load(pit37(R"("rekdek": {"pod": 8589934591.99, "dolpod": -8589934591.99,
+        "mies": [{"zal44": [1099511627775, -1099511627775]}], "poz": [[150000.5, 65535.99]]},
+        "nr_dek_refer": ")" + std::string(64, 'A') +
+                                  R"(")"));
+    EXPECT_EQ(round_real(d.rekdek.pod, 2), (RoundedDigits{"858993459199", false}));
+    EXPECT_EQ(round_real(d.rekdek.dolpod, 2), (RoundedDigits{"858993459199", true}));
+    EXPECT_EQ(round_real(d.rekdek.mies[1].zal44[1], 0), (RoundedDigits{"1099511627775", false}));
+    EXPECT_EQ(round_real(d.rekdek.mies[1].zal44[2], 0), (RoundedDigits{"1099511627775", true}));
+    EXPECT_EQ(round_single(d.rekdek.poz[1][1], 2), (RoundedDigits{"15000050", false}));
+    EXPECT_EQ(round_single(d.rekdek.poz[1][2], 2), (RoundedDigits{"6553599", false}));
+    EXPECT_EQ(d.nr_dek_refer.size(), 64U);
 }
 
 TEST(ReturnFile, ValuesBeyondTheFormsMeaningStillLoad) {

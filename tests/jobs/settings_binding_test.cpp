@@ -1,12 +1,19 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "host/settings.h"
@@ -25,8 +32,12 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override {
         ::unsetenv("XDG_CONFIG_HOME");
+        if (home_) ::setenv("HOME", home_->c_str(), 1);
         fs::remove_all(dir);
     }
+    // HOME as it was, for the tests that unset it.
+    std::optional<std::string> home_ =
+        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;
     static void write_bytes(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
         std::ofstream(p, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -109,6 +120,93 @@ TEST_F(SettingsBinding, DefaultFileIsCreatedWithTheDefaultsAndThenKept) {
     bind_settings(next, std::nullopt);
     EXPECT_FALSE(next.rekster.niezadr(rekster_t::niezadr37_at));
     EXPECT_TRUE(next.rekster.niezadr(rekster_t::niezadr28_at));
+}
+
+// A FIFO is refused like any file that is no regular file, at once: opening
+// it must not wait for a writer.
+TEST_F(SettingsBinding, FifoIsRefusedWithoutWaiting) {
+    const fs::path fifo = dir / "ster.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto bound = std::async(std::launch::async, [&] {
+        HostData d;
+        try {
+            bind_settings(d, fifo);
+        } catch (const SettingsError& e) {
+            return std::string(e.what());
+        }
+        return std::string("no error");
+    });
+    if (bound.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the waiting open go, so the test ends.
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        bound.wait();
+        if (fd >= 0) ::close(fd);
+        FAIL() << "binding a FIFO waited for a writer";
+    }
+    EXPECT_EQ(bound.get(), "settings file " + fifo.string() + ": not a regular file");
+}
+
+// The default location when it cannot be examined: an error naming the file
+// and the system's reason, never an escaped exception of another kind.
+TEST_F(SettingsBinding, UnusableDefaultLocationIsAnErrorNamingTheFile) {
+    const fs::path plain = dir / "plain";
+    write_bytes(plain, {1});
+    const struct {
+        std::string xdg;
+        std::string reason;
+    } cases[] = {
+        {"/" + std::string(5000, 'x'), "File name too long"},
+        {plain.string(), "Not a directory"},
+    };
+    for (const auto& c : cases) {
+        ::setenv("XDG_CONFIG_HOME", c.xdg.c_str(), 1);
+        const std::string file = (fs::path(c.xdg) / "dek2018" / "rekster.dat").string();
+        try {
+            bind_settings(data, std::nullopt);
+            ADD_FAILURE() << "no error for " << c.reason;
+        } catch (const SettingsError& e) {
+            const std::string message = e.what();
+            EXPECT_TRUE(message.starts_with("settings file " + file + ": ")) << message;
+            EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        }
+    }
+}
+
+// Without HOME and XDG_CONFIG_HOME the home folder comes from the user
+// database, never from the current folder.
+TEST_F(SettingsBinding, WithoutHomeTheUserDatabaseNamesTheHomeFolder) {
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("HOME");
+    const passwd* me = ::getpwuid(::getuid());
+    ASSERT_NE(me, nullptr);
+    EXPECT_EQ(default_settings_path(), fs::path(me->pw_dir) / ".config" / "dek2018" / "rekster.dat");
+}
+
+// Runs started together on a first use: each finds the default file
+// complete, whoever made it, and none fails. A file created empty and
+// written afterwards is seen empty in a few of these rounds.
+TEST_F(SettingsBinding, FirstRunsStartedTogetherAllFindACompleteFile) {
+    for (int round = 0; round < 300; ++round) {
+        const fs::path config = dir / ("round" + std::to_string(round));
+        ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        std::vector<std::future<std::string>> runs;
+        for (int k = 0; k < 8; ++k) {
+            runs.push_back(std::async(std::launch::async, [] {
+                HostData d;
+                try {
+                    bind_settings(d, std::nullopt);
+                } catch (const SettingsError& e) {
+                    return std::string(e.what());
+                }
+                return d.rekster == default_settings() ? std::string() : std::string("not the defaults");
+            }));
+        }
+        for (auto& run : runs) EXPECT_EQ(run.get(), "") << "round " << round;
+        // Only the settings file is left in its folder.
+        int entries = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(config / "dek2018")) ++entries;
+        EXPECT_EQ(entries, 1) << "round " << round;
+    }
 }
 
 }  // namespace

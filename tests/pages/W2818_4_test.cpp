@@ -53,20 +53,44 @@ TEST(W2818_4, MonthsAndTotalsInWholeZloty) {
     for (const auto& [name, text] : want) EXPECT_EQ(p.printed(name), text) << name;
 }
 
-// Each count in the box of its attachment, the stored count as it is; the
-// counts 4 and 5 belong to no box.
+// Each count in the box of its attachment, the stored count as it is, zero
+// too; the counts 4 and 5 belong to no box.
 TEST(W2818_4, AttachmentCounts) {
-    HostData d = last_page();
-    auto& z = d.rek28.ilzal;
-    z = {1, 2, 3, 44, 55, 6, 3};
-    d.rek28.il_spr = 0;
-    FilledPage p("TF_w2818_4", d);
-    const std::map<std::string, std::string> want = {{"QRL_zal1", "1"}, {"QRL_zal2", "2"}, {"QRL_zal3", "3"},
-                                                     {"QRL_zal6", "6"}, {"QRL_zal7", "3"}, {"QRL_spr", "0"}};
-    for (const auto& [name, text] : want) EXPECT_EQ(p.printed(name), text) << name;
-    for (const char* n : {"QRL_zal4", "QRL_zal5"}) EXPECT_EQ(p.page().DB_dane.find(n), nullptr) << n;
-    EXPECT_EQ(p.element("QRL_zal6").field, "poz147");
-    EXPECT_EQ(p.element("QRL_zal7").field, "poz148");
+    struct Case {
+        Arr<byte, 1, 7> ilzal;
+        byte il_spr;
+        std::map<std::string, std::string> want;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 44, 55, 6, 3},
+         0,
+         {{"QRL_zal1", "1"},
+          {"QRL_zal2", "2"},
+          {"QRL_zal3", "3"},
+          {"QRL_zal6", "6"},
+          {"QRL_zal7", "3"},
+          {"QRL_spr", "0"}}},
+        {{0, 0, 0, 0, 0, 0, 0},
+         0,
+         {{"QRL_zal1", "0"},
+          {"QRL_zal2", "0"},
+          {"QRL_zal3", "0"},
+          {"QRL_zal6", "0"},
+          {"QRL_zal7", "0"},
+          {"QRL_spr", "0"}}},
+        {{0, 0, 0, 9, 9, 0, 255}, 12, {{"QRL_zal1", "0"}, {"QRL_zal6", "0"}, {"QRL_zal7", "255"}, {"QRL_spr", "12"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.want.at("QRL_zal7"));
+        HostData d = last_page();
+        d.rek28.ilzal = c.ilzal;
+        d.rek28.il_spr = c.il_spr;
+        FilledPage p("TF_w2818_4", d);
+        for (const auto& [name, text] : c.want) EXPECT_EQ(p.printed(name), text) << name;
+        for (const char* n : {"QRL_zal4", "QRL_zal5"}) EXPECT_EQ(p.page().DB_dane.find(n), nullptr) << n;
+    }
+    EXPECT_EQ(testing::designed_element("W2818_4", "QRL_zal6")->field, "poz147");
+    EXPECT_EQ(testing::designed_element("W2818_4", "QRL_zal7")->field, "poz148");
 }
 
 // Poz. 149 and 151 follow who filed the PIT/D; poz. 150 follows the return it

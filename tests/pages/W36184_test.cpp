@@ -65,11 +65,21 @@ const Box kBoxes[] = {
 
 TEST(W36184, EveryBoxFromItsFieldWithTheDecimalsOfTheForm) {
     EXPECT_EQ(pages::layout_of("W36184").elements.size(), std::size(kBoxes));
+    // Joint taxation is the method code's membership in the host's set of
+    // joint codes, not the code itself.
     struct Case {
         const char* what;
         int sp_opod;
+        CodeSet joint_codes;
+        bool joint;
     };
-    const Case cases[] = {{"joint", 1}, {"individual", 0}, {"single parent", 3}};
+    const Case cases[] = {
+        {"joint", 1, CodeSet::of({1}), true},
+        {"individual", 0, CodeSet::of({1}), false},
+        {"single parent", 3, CodeSet::of({1}), false},
+        {"joint code not in the set", 1, CodeSet::of({2}), false},
+        {"another code in the set", 2, CodeSet::of({1, 2}), true},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         HostData d;
@@ -79,10 +89,10 @@ TEST(W36184, EveryBoxFromItsFieldWithTheDecimalsOfTheForm) {
         d.rekdek.br = 888.88;
         d.rekdek.pod_po_odl_l = 777.77;
         d.rekdek.sp_opod = static_cast<byte>(c.sp_opod);
-        const bool joint = c.sp_opod == 1;
+        d.wsp_z_malz = c.joint_codes;
         FilledPage p("TF_w36184", d);
         for (const auto& box : kBoxes)
-            EXPECT_EQ(p.printed(box.label), box.spouse && !joint ? "" : box.printed) << box.label;
+            EXPECT_EQ(p.printed(box.label), box.spouse && !c.joint ? "" : box.printed) << box.label;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "pages/page_classes.h"
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
+#include "tests/pages/pit36_cases.h"
 
 namespace dek {
 namespace {
@@ -123,13 +124,15 @@ TEST(W36185, MonthsLandInTheirOwnBoxes) {
 // Under individual taxation the whole of K.2 is empty, the spouse's art. 30g
 // cells included; the taxpayer's cells (QRL24 to QRL29 among them) show zero.
 TEST(W36185, Art30gCellsAndTheSpouseBlock) {
-    for (int sp_opod : {1, 0}) {
-        SCOPED_TRACE(sp_opod);
-        HostData d;
-        d.rekdek.sp_opod = static_cast<byte>(sp_opod);
-        for (int m = 1; m <= 12; ++m) d.rekdek.mies[2].zal44[m] = 1200000450.0;
+    HostData joint_return;
+    joint_return.rekdek.sp_opod = 1;
+    for (int m = 1; m <= 12; ++m) joint_return.rekdek.mies[2].zal44[m] = 1200000450.0;
+    auto returns = testing::not_joint_returns(joint_return);
+    returns.emplace_back("joint", joint_return);
+    for (auto& [what, d] : returns) {
+        SCOPED_TRACE(what);
         FilledPage p("TF_w36185", d);
-        const bool joint = sp_opod == 1;
+        const bool joint = what == "joint";
         for (int i : kTaxpayerCells) EXPECT_EQ(p.printed(n("QRL", i)), "0") << i;
         for (int i : kSpouseCells) EXPECT_EQ(p.printed(n("QRL", i)), joint ? "0" : "") << i;
         for (int m = 1; m <= 12; ++m) {

@@ -4,23 +4,26 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "pages/page_classes.h"
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
+#include "tests/pages/pit36_cases.h"
 
 namespace dek {
 namespace {
 
 using testing::FilledPage;
 
-// A return in which every box of the page has an amount of its own; month m
-// of the three monthly arrays of person k holds k 000 + section × 100 + m,
-// plus 40 grosze that whole złoty drop.
-HostData every_box_told_apart(int sp_opod) {
+// A joint return in which every box of the page has an amount of its own;
+// month m of the three monthly arrays of person k holds k 000 + section × 100
+// + m, plus 40 grosze that whole złoty drop.
+HostData every_box_told_apart() {
     HostData d;
     auto& r = d.rekdek;
-    r.sp_opod = static_cast<byte>(sp_opod);
+    r.sp_opod = 1;
     r.ryc29 = 330.01;
     r.ryc29_m = 331.02;
     r.ryc_zagr = 85.5;
@@ -42,6 +45,14 @@ HostData every_box_told_apart(int sp_opod) {
     return d;
 }
 
+// That return taxed jointly, then each way it is not.
+std::vector<std::pair<std::string, HostData>> each_taxation() {
+    const HostData joint = every_box_told_apart();
+    auto out = testing::not_joint_returns(joint);
+    out.emplace_back("joint", joint);
+    return out;
+}
+
 TEST(W36186, SectionMWithGroszeAndTheSpouseColumnOnlyWhenJoint) {
     struct Box {
         const char* label;
@@ -54,12 +65,11 @@ TEST(W36186, SectionMWithGroszeAndTheSpouseColumnOnlyWhenJoint) {
         {"QRL_p61", "42,75", false},       {"QRL_p62", "28,50", true},    {"QRL_p8", "0,00", false},
         {"QRL_uz_doza1", "339,03", false}, {"QRL_p9", "4.438,75", false}, {"QRL_uz_zwrot", "9.694,10", false},
     };
-    for (int sp_opod : {1, 0, 2}) {
-        SCOPED_TRACE(sp_opod);
-        HostData d = every_box_told_apart(sp_opod);
+    for (auto& [what, d] : each_taxation()) {
+        SCOPED_TRACE(what);
         FilledPage p("TF_w36186", d);
         for (const auto& box : boxes)
-            EXPECT_EQ(p.printed(box.label), box.spouse && sp_opod != 1 ? "" : box.printed) << box.label;
+            EXPECT_EQ(p.printed(box.label), box.spouse && what != "joint" ? "" : box.printed) << box.label;
     }
 }
 
@@ -81,16 +91,15 @@ TEST(W36186, MonthsOfEachSectionInWholeZloty) {
     };
     const Section sections[] = {
         {"QRL_44p", "QRL_44m", 100}, {"QRL_odsp", "QRL_odsm", 200}, {"QRL_44_7p", "QRL_44_7m", 300}};
-    for (int sp_opod : {1, 0}) {
-        SCOPED_TRACE(sp_opod);
-        HostData d = every_box_told_apart(sp_opod);
+    for (auto& [what, d] : each_taxation()) {
+        SCOPED_TRACE(what);
         FilledPage p("TF_w36186", d);
         for (const auto& s : sections)
             for (int m = 1; m <= 12; ++m) {
                 SCOPED_TRACE(::testing::Message() << s.taxpayer << " month " << m);
                 EXPECT_EQ(p.printed(s.taxpayer + std::to_string(m)), "1." + std::to_string(s.base + m));
                 EXPECT_EQ(p.printed(s.spouse + std::to_string(m)),
-                          sp_opod == 1 ? "2." + std::to_string(s.base + m) : "");
+                          what == "joint" ? "2." + std::to_string(s.base + m) : "");
             }
     }
 }
@@ -129,6 +138,22 @@ TEST(W36186, LabelsLookAsTheirBoxesAsk) {
                                       {"QRL_odsm1", 219, 754},
                                       {"QRL_44_7p1", 233, 892, 58, 17},
                                       {"QRL_44_7m1", 234, 997}});
+}
+
+// Section N's months stand in six columns, months I to VI above VII to XII,
+// the taxpayer's two rows above the spouse's.
+TEST(W36186, SectionNMonthsInTheirColumns) {
+    const int columns[] = {215, 304, 396, 488, 578, 670};
+    struct Row {
+        const char* stem;
+        int first_month, top;
+    };
+    const Row rows[] = {{"QRL_44p", 1, 400}, {"QRL_44p", 7, 444}, {"QRL_44m", 1, 508}, {"QRL_44m", 7, 550}};
+    std::vector<testing::Placed> want;
+    for (const auto& row : rows)
+        for (int c = 0; c < 6; ++c)
+            want.push_back({row.stem + std::to_string(row.first_month + c), columns[c], row.top, 74, 17});
+    testing::expect_placed("W36186", want);
 }
 
 }  // namespace

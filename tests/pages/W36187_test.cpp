@@ -9,6 +9,7 @@
 #include "pages/page_classes.h"
 #include "tests/pages/label_looks.h"
 #include "tests/pages/page_fixture.h"
+#include "tests/pages/pit36_cases.h"
 
 namespace dek {
 namespace {
@@ -105,6 +106,13 @@ TEST(W36187, PitDCardAndAttorneyAsOnPit37) {
         EXPECT_EQ(p.printed("QRL_d_us"), "NIP 9271054484 Sobańskiewicz Krzysztof  US w Świebodzinie");
         EXPECT_EQ(p.printed("QRL_kdr_m"), "x");
         EXPECT_EQ(p.printed("QRL_peln"), "Bożena Wróblewska-Kołodziej");
+    }
+    // The spouse's card only under joint taxation, whichever way it is not.
+    for (auto& [what, not_joint] : testing::not_joint_returns(d)) {
+        SCOPED_TRACE(what);
+        FilledPage p("TF_w36187", not_joint);
+        EXPECT_EQ(p.printed("QRL_kdr_p"), "x");
+        EXPECT_EQ(p.printed("QRL_kdr_m"), "");
     }
     const char* const labels[] = {"QRL_d_p",  "QRL_d_m",  "QRL_d28",   "QRL_d36",  "QRL_d37",
                                   "QRL_d_us", "QRL_peln", "QRL_kdr_p", "QRL_kdr_m"};

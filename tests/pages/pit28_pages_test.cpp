@@ -88,6 +88,32 @@ TEST(Pit28Pages, IdentifierByNipOrPesel) {
     }
 }
 
+// The record has no 2.0 % and 12.5 % rates and no processed plant and animal
+// products: their boxes on the form stay blank, whatever the host computed,
+// because no element lies in them.
+TEST(Pit28Pages, BoxesTheRecordHasNoValueForStayBlank) {
+    struct Case {
+        const char* unit;
+        std::vector<std::string> blank;
+    };
+    const Case cases[] = {
+        {"W2818_1",
+         {"poz35", "poz37", "poz38", "poz39", "poz44", "poz48", "poz53", "poz57", "poz62", "poz65", "poz70"}},
+        {"W2818_2", {"poz82", "poz87", "poz91", "poz96"}},
+        {"W2818_3", {"poz101", "poz106"}},
+        {"W28a18_1", {"poz15", "poz16", "poz17", "poz22"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        const report::FormDescription& form = pages::form_of(c.unit);
+        for (const std::string& box : c.blank) {
+            report::Rect r;
+            EXPECT_TRUE(form.area(box, r)) << box << " is no box of the form";
+            for (const auto& e : pages::layout_of(c.unit).elements) EXPECT_NE(e.field, box) << e.name;
+        }
+    }
+}
+
 TEST(Pit28Pages, YearAndNamesFromTheRecord) {
     for (const char* cls : {"TF_w2818_1", "TF_w28a18_1", "TF_w28b18_1"}) {
         SCOPED_TRACE(cls);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iomanip>
+
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/identity.h"
@@ -35,6 +37,47 @@ TEST(Rstrsp, AmountsWithThousandsAndDecimalComma) {
         EXPECT_EQ(rstrsp(c.value, c.width, c.decimals), c.out);
     }
     EXPECT_EQ(kwota(-1234.5, 2), "-1.234,50");
+}
+
+// Half a unit of the last decimal goes away from zero, decided on the decimal
+// the field holds, not on its binary fraction, for any number of decimals.
+TEST(Rstrsp, HalfwayAmountsRoundAwayFromZeroAsWritten) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* out;
+    };
+    const Case cases[] = {
+        {0.005, 2, "0,01"},
+        {10.005, 2, "10,01"},
+        {1.005, 2, "1,01"},  // binary 1.00499999999999989...
+        {2.675, 2, "2,68"},  // binary 2.67499999999999982...
+        {1234.565, 2, "1.234,57"},
+        {-1234.565, 2, "-1.234,57"},
+        {-0.005, 2, "-0,01"},
+        {1.45, 1, "1,5"},  // binary 1.44999999999999996...
+        {0.05, 1, "0,1"},
+        {2.5, 0, "3"},
+        {-0.5, 0, "-1"},
+        {0.49, 0, "0"},
+        {1.0049, 2, "1,00"},
+        // Both sides of the amount bound 2^33: the largest amount taken prints as given.
+        {8589934591.99, 2, "8.589.934.591,99"},
+        {-8589934591.99, 2, "-8.589.934.591,99"},
+        {8589934591.99, 0, "8.589.934.592"},
+        // Beyond it a 6-byte real no longer holds the grosze: why return files
+        // may not carry such amounts.
+        {8589934592.99, 2, "8.589.934.592,98"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(kwota(real48_round(c.value), c.decimals), c.out);
+    }
+    // A single field goes by the decimal the single holds.
+    EXPECT_EQ(kwota(1234.565f, 2), "1.234,57");
+    EXPECT_EQ(kwota(2.675f, 2), "2,68");
+    EXPECT_EQ(kwota(92.45f, 1), "92,5");
+    EXPECT_EQ(kwota(static_cast<double>(1234.565f), 2), "1.234,56");  // widened, the single's binary decides
 }
 
 TEST(Identifiers, NipPeselAndSpacing) {
@@ -108,13 +151,34 @@ TEST(LabelRoutines, FillByNameIgnoringCaseAndMissingNames) {
     EXPECT_EQ(b.find("QRL_p8")->caption, "0,00");
 }
 
+// The limit is compared with the amount as it prints, in grosze: a stored
+// 6-byte real of 99 999,99 lies a hair above the binary 99999.99 and still
+// prints 99.999,99, which is not beyond the limit.
 TEST(LabelRoutines, ZmnFontShrinksOnlyAboveTheLimit) {
-    Band b = band_of({"QRL_przdg1", "QRL_przdg2"});
-    zmn_font(b, "QRL_przdg1", 99999.99, 99999.99, 1);
-    zmn_font(b, "QRL_przdg2", 100000.0, 99999.99, 1);
-    EXPECT_EQ(b.find("QRL_przdg1")->font_px, 0);
-    EXPECT_GT(b.find("QRL_przdg2")->font_px, 0);
-    EXPECT_LT(b.find("QRL_przdg2")->font_px, 13);
+    struct Case {
+        double value, limit;
+        bool smaller;
+    };
+    const Case cases[] = {
+        {99999.99, 99999.99, false},
+        {real48_round(99999.99), 99999.99, false},
+        {99999.994, 99999.99, false},  // prints 99.999,99
+        {99999.995, 99999.99, true},   // prints 100.000,00
+        {real48_round(100000.00), 99999.99, true},
+        {-150000.00, 99999.99, false},
+        {real48_round(999999.99), 999999.99, false},
+        {real48_round(1000000.00), 999999.99, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << std::setprecision(17) << c.value << " limit " << c.limit);
+        Band b = band_of({"QRL_przdg1"});
+        zmn_font(b, "QRL_przdg1", c.value, c.limit, 1);
+        const int px = b.find("QRL_przdg1")->font_px;
+        EXPECT_EQ(px != 0, c.smaller);
+        if (c.smaller) {
+            EXPECT_LT(px, 13);
+        }
+    }
 }
 
 }  // namespace
