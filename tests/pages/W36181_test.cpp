@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pages/page_classes.h"
@@ -126,14 +127,46 @@ TEST(W36181, CorrectionWithReferenceNumber) {
     HostData d = joint_return();
     d.rekdek.korekta = true;
     d.rekdek.nier = true;
-    d.dr_dek_ref = true;
     d.nr_dek_refer = "8f3c5e1a9b7d2046c1e8a53f7b9d0e24";
+    {
+        // Not asked for: box 3 stays empty whatever the number.
+        FilledPage p("TF_w36181", d);
+        EXPECT_FALSE(p.enabled("QRL_nrref"));
+        EXPECT_TRUE(p.element("QRL_nrref").lines.empty());
+    }
+    d.dr_dek_ref = true;
     FilledPage p("TF_w36181", d);
     EXPECT_EQ(p.printed("QRL_zl_dek"), "");
     EXPECT_EQ(p.printed("QRL_kor_dek"), "x");
     EXPECT_EQ(p.printed("QRL_nier"), "x");
     EXPECT_TRUE(p.enabled("QRL_nrref"));
     EXPECT_EQ(p.element("QRL_nrref").lines, (std::vector<std::string>{"8f3c5e1a9b7d2046", "c1e8a53f7b9d0e24"}));
+}
+
+// Gives every text of a person block the person's letter and the field's
+// name ("p-nazw"), so that each box tells its source apart.
+struct NameEachText {
+    std::string who;
+    template <std::size_t N>
+    void operator()(const char* name, Text<N>& text) const {
+        text = who + name;
+    }
+    void operator()(const char* /*name*/, dt1& /*date*/) const {}
+};
+
+// Each box of B.1 and B.2 from its own field of its own person.
+TEST(W36181, SectionBBoxesFromTheirPersonsFields) {
+    HostData d = joint_return();
+    NameEachText p{"p-"}, m{"m-"};
+    d.rekdek.podatnik.fields(p);
+    d.rekdek.malzonek.fields(m);
+    FilledPage page("TF_w36181", d);
+    for (const auto& [suffix, who, born] : {std::tuple{"", "p-", "14-09-1978"}, std::tuple{"1", "m-", "27-03-1981"}}) {
+        for (const char* f :
+             {"nazw", "im", "kr", "woj", "pow", "gmina", "ul", "nrd", "nrlok", "miejsc", "kodp", "poczta"})
+            EXPECT_EQ(page.printed("QRL_" + std::string(f) + suffix), who + std::string(f));
+        EXPECT_EQ(page.printed("QRL_dur" + std::string(suffix)), born);
+    }
 }
 
 // An empty joint return: no sample caption of the design reaches the paper;

@@ -24,6 +24,8 @@ TEST(W36182, SectionCMarksEachPersonsAnswer) {
     };
     const Case cases[] = {
         {1, 2, true, {"QRL_idp1", "QRL_idm2"}},
+        {2, 1, true, {"QRL_idp2", "QRL_idm1"}},
+        {3, 4, true, {"QRL_idp3", "QRL_idm4"}},
         {5, 5, true, {"QRL_idp5", "QRL_idm5"}},
         {0, 3, true, {"QRL_idm3"}},
         {6, 255, true, {}},           // codes outside 1 to 5 mark nothing

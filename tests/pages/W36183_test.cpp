@@ -35,7 +35,7 @@ HostData joint_return() {
     r.pito_m.odl[1] = 4321.09;
     r.br = 16250.4;
     r.br_m = 100.01;
-    r.br1 = 16250.4;
+    r.br1 = 15000.5;
     r.br1_m = 200.02;
     r.brn = 0.0;
     r.brn_m = 300.03;
@@ -168,7 +168,7 @@ TEST(W36183, SectionsEAndFInTwoColumns) {
         {"QRL_po1", "110,00"},
         {"QRL_br", "16.250,40"},
         {"QRL_brm", "100,01"},
-        {"QRL_br1", "16.250,40"},
+        {"QRL_br1", "15.000,50"},
         {"QRL_br1m", "200,02"},
         {"QRL_brn", "0,00"},
         {"QRL_brnm", "300,03"},

@@ -213,7 +213,8 @@ TEST(W36l18_1, EmptyRecordPrintsNoSampleCaption) {
     }
 }
 
-// Bold values, centred unless the box asks otherwise; the tax office in
+// Bold values, centred unless the box asks otherwise (the NIP and the year
+// start at the left of their boxes); the tax office in
 // regular weight; marks in the mark font; the two title covers in the large
 // strike-out font, off until the fill enables one; amounts right-aligned and
 // sized to their text, those of section D on white.
@@ -229,6 +230,7 @@ TEST(W36l18_1, LabelsAreLaidOutAsTheirBoxesAsk) {
         {"QRL_36", cover},
         {"QRL_36s", cover},
         {"QRL_nip", {.align = Align::Left, .width = 171}},
+        {"QRL_rok", {.align = Align::Left}},
         {"QRL_urz", {.opaque = true, .font = FontClass::Plain, .wraps = true, .width = 362}},
         {"QRL_zl_dek", mark},
         {"QRL_kor_dek", mark},
