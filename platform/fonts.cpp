@@ -183,27 +183,11 @@ QFont form_font(int pixel_size, bool bold) {
 
 const FontCache::Entry& FontCache::page(report::FontClass font, int pixel_size) {
     const int px = pixel_size > 0 ? pixel_size : class_pixel_size(font);
-    const auto key = std::make_tuple(static_cast<int>(font), px, false);
-    auto it = entries_.find(key);
-    if (it == entries_.end()) {
-        QFont f = class_font(font, px);
-        QFontMetricsF fm(f);
-        QRawFont raw = QRawFont::fromFont(f);
-        it = entries_.emplace(key, Entry{std::move(f), std::move(fm), std::move(raw)}).first;
-    }
-    return it->second;
+    return entry({static_cast<int>(font), px, false}, [&] { return class_font(font, px); });
 }
 
 const FontCache::Entry& FontCache::form(int pixel_size, bool bold) {
-    const auto key = std::make_tuple(-1, pixel_size, bold);
-    auto it = entries_.find(key);
-    if (it == entries_.end()) {
-        QFont f = form_font(pixel_size, bold);
-        QFontMetricsF fm(f);
-        QRawFont raw = QRawFont::fromFont(f);
-        it = entries_.emplace(key, Entry{std::move(f), std::move(fm), std::move(raw)}).first;
-    }
-    return it->second;
+    return entry({-1, pixel_size, bold}, [&] { return form_font(pixel_size, bold); });
 }
 
 bool needs_no_shaping(const QString& text) {

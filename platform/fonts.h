@@ -69,7 +69,21 @@ public:
 
 private:
     // (font class or -1 for the form painter's, pixel size, bold)
-    std::map<std::tuple<int, int, bool>, Entry> entries_;
+    using Key = std::tuple<int, int, bool>;
+    // The entry of the key, made from the font `make` gives the first time.
+    template <class Make>
+    const Entry& entry(const Key& key, Make make) {
+        auto it = entries_.find(key);
+        if (it == entries_.end()) {
+            QFont f = make();
+            QFontMetricsF fm(f);
+            QRawFont raw = QRawFont::fromFont(f);
+            it = entries_.emplace(key, Entry{std::move(f), std::move(fm), std::move(raw)}).first;
+        }
+        return it->second;
+    }
+
+    std::map<Key, Entry> entries_;
 };
 
 // Whether a text needs no shaping: every character a letter, digit, mark of

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 
 #include "platform/truetype.h"
@@ -69,6 +70,16 @@ void num(std::string& out, double v) {
 }
 
 void num(std::string& out, int v) { out += std::to_string(v); }
+
+// Numbers separated by blanks.
+void nums(std::string& out, std::initializer_list<double> values) {
+    bool first = true;
+    for (double v : values) {
+        if (!first) out += ' ';
+        num(out, v);
+        first = false;
+    }
+}
 
 void hex4(std::string& out, unsigned v) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -327,11 +338,7 @@ void PdfPage::fill_color(const QColor& c) {
         content_ += " g\n";
         return;
     }
-    num(content_, c.redF());
-    content_ += ' ';
-    num(content_, c.greenF());
-    content_ += ' ';
-    num(content_, c.blueF());
+    nums(content_, {c.redF(), c.greenF(), c.blueF()});
     content_ += " rg\n";
 }
 
@@ -354,30 +361,14 @@ void PdfPage::stroke(double width, int cap, int join) {
 }
 
 void PdfPage::set_matrix(const QTransform& m) {
-    num(content_, m.m11());
-    content_ += ' ';
-    num(content_, m.m12());
-    content_ += ' ';
-    num(content_, m.m21());
-    content_ += ' ';
-    num(content_, m.m22());
-    content_ += ' ';
-    num(content_, m.dx());
-    content_ += ' ';
-    num(content_, m.dy());
+    nums(content_, {m.m11(), m.m12(), m.m21(), m.m22(), m.dx(), m.dy()});
     content_ += " cm\n";
 }
 
 namespace {
 
 void rect_path(std::string& out, const QRectF& r) {
-    num(out, r.x());
-    out += ' ';
-    num(out, r.y());
-    out += ' ';
-    num(out, r.width());
-    out += ' ';
-    num(out, r.height());
+    nums(out, {r.x(), r.y(), r.width(), r.height()});
     out += " re ";
 }
 
@@ -399,13 +390,9 @@ void PdfPage::outlined_rect(const QRectF& r, const QColor& fill, double pen_widt
 
 void PdfPage::line(const QPointF& from, const QPointF& to, double width) {
     stroke(width, 0, state_.join);
-    num(content_, from.x());
-    content_ += ' ';
-    num(content_, from.y());
+    nums(content_, {from.x(), from.y()});
     content_ += " m ";
-    num(content_, to.x());
-    content_ += ' ';
-    num(content_, to.y());
+    nums(content_, {to.x(), to.y()});
     content_ += " l S\n";
 }
 
@@ -435,9 +422,7 @@ void PdfPage::glyphs(const QGlyphRun& run) {
             const QPainterPath path = raw.pathForGlyph(indexes[i]).translated(positions[i]);
             for (int k = 0; k < path.elementCount(); ++k) {
                 const QPainterPath::Element e = path.elementAt(k);
-                num(content_, e.x);
-                content_ += ' ';
-                num(content_, e.y);
+                nums(content_, {e.x, e.y});
                 if (e.isMoveTo()) {
                     content_ += " m\n";
                 } else if (e.isLineTo()) {
@@ -445,9 +430,7 @@ void PdfPage::glyphs(const QGlyphRun& run) {
                 } else if (e.isCurveTo() && k + 2 < path.elementCount()) {
                     for (int c = 1; c <= 2; ++c) {
                         content_ += ' ';
-                        num(content_, path.elementAt(k + c).x);
-                        content_ += ' ';
-                        num(content_, path.elementAt(k + c).y);
+                        nums(content_, {path.elementAt(k + c).x, path.elementAt(k + c).y});
                     }
                     content_ += " c\n";
                     k += 2;
@@ -481,9 +464,7 @@ void PdfPage::glyphs(const QGlyphRun& run) {
             if (in_hex) content_ += '>';
             if (open) content_ += "] TJ\n";
             content_ += "1 0 0 -1 ";
-            num(content_, p.x());
-            content_ += ' ';
-            num(content_, p.y());
+            nums(content_, {p.x(), p.y()});
             content_ += " Tm [";
             open = true;
             in_hex = false;
@@ -626,11 +607,8 @@ void PdfDocument::write_font(int index) {
         set_object(cid_set, flate_stream(bits));
     }
     std::string d = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
-    for (int i = 0; i < 4; ++i) {
-        num(d, face.bbox[i] * scale);
-        d += i < 3 ? " " : "]";
-    }
-    d += " /ItalicAngle 0 /Ascent ";
+    nums(d, {face.bbox[0] * scale, face.bbox[1] * scale, face.bbox[2] * scale, face.bbox[3] * scale});
+    d += "] /ItalicAngle 0 /Ascent ";
     num(d, face.ascent * scale);
     d += " /Descent ";
     num(d, face.descent * scale);
