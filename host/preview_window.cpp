@@ -42,7 +42,7 @@ public:
         } else {
             printer_.newPage();
         }
-        platform::paint_page(*painter_, page);
+        renderer_.paint_page(*painter_, page);
         sheets_.push_back(page.class_name());
     }
 
@@ -51,6 +51,7 @@ public:
 
 private:
     QPrinter& printer_;
+    platform::PageRenderer renderer_;  // for all the preview's sheets
     std::optional<QPainter> painter_;
 };
 

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "host/settings.h"
 #include "jobs/registry.h"
@@ -14,12 +15,18 @@
 namespace dek::host {
 
 platform::PdfWriter page_pdf_writer() {
-    return [](const report::PageReport& page, QIODevice& out, const platform::SheetFit& fit) {
-        platform::write_pdf(page, out, platform::RenderOptions{.fit = fit});
+    // One renderer for all the sheets the writer writes: what every sheet of
+    // a page shares is worked out once.
+    auto renderer = std::make_shared<platform::PageRenderer>();
+    return [renderer](const report::PageReport& page, QIODevice& out, const platform::SheetFit& fit) {
+        renderer->write_pdf(page, out, platform::RenderOptions{.fit = fit});
     };
 }
 
-platform::ExtentOf page_extent() { return &platform::drawn_extent; }
+platform::ExtentOf page_extent() {
+    auto renderer = std::make_shared<platform::PageRenderer>();
+    return [renderer](const report::PageReport& page) { return renderer->drawn_extent(page); };
+}
 
 void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 

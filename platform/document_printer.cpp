@@ -27,31 +27,49 @@ void DocumentPrinter::set_index(int index) {
 
 void DocumentPrinter::print(const report::PageReport& page) {
     if (page.printer_index != 0) throw PrintError("no printer with index " + std::to_string(page.printer_index));
-    if (!writer_) {
-        buffer_.open(QIODevice::WriteOnly);
-        writer_ = std::make_unique<QPdfWriter>(&buffer_);
-        writer_->setPageSize(QPageSize(QPageSize::A4));
-        writer_->setPageOrientation(QPageLayout::Portrait);
-        writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer_->setResolution(1200);
-        writer_->setCreator(QStringLiteral("dek2018"));
-        writer_->setTitle(QString::fromStdString(options_.title));
-        if (options_.pdfa) writer_->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-        painter_ = std::make_unique<QPainter>(writer_.get());
-        if (!painter_->isActive()) throw PrintError("cannot start the document " + options_.file.string());
-    } else if (!writer_->newPage()) {
+    if (!document_ && !writer_) {
+        // Written directly; painted through Qt's PDF writer only when the
+        // pages may show the user's scans.
+        if (scans_folder().isEmpty()) {
+            document_ = renderer_.pdf_document(
+                PdfOptions{.title = QString::fromStdString(options_.title), .pdfa = options_.pdfa});
+        } else {
+            buffer_.open(QIODevice::WriteOnly);
+            writer_ = std::make_unique<QPdfWriter>(&buffer_);
+            writer_->setPageSize(QPageSize(QPageSize::A4));
+            writer_->setPageOrientation(QPageLayout::Portrait);
+            writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer_->setResolution(1200);
+            writer_->setCreator(QStringLiteral("dek2018"));
+            writer_->setTitle(QString::fromStdString(options_.title));
+            if (options_.pdfa) writer_->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+            painter_ = std::make_unique<QPainter>(writer_.get());
+            if (!painter_->isActive()) throw PrintError("cannot start the document " + options_.file.string());
+        }
+    } else if (writer_ && !writer_->newPage()) {
         throw PrintError("cannot start a new page of the document " + options_.file.string());
     }
-    paint_page(*painter_, page);
+    if (document_) {
+        if (!renderer_.draw_pdf_page(*document_, page))
+            throw PrintError("cannot draw " + page.class_name() + " in the document " + options_.file.string());
+    } else {
+        renderer_.paint_page(*painter_, page);
+    }
     titles_.push_back(next_title_.empty() ? page.class_name() : std::exchange(next_title_, {}));
 }
 
 bool DocumentPrinter::finish() {
-    if (!painter_) return false;
-    painter_->end();
-    painter_.reset();
-    writer_.reset();
-    buffer_.close();
+    if (document_) {
+        pdf_ = document_->finish();
+        document_.reset();
+    } else if (painter_) {
+        painter_->end();
+        painter_.reset();
+        writer_.reset();
+        buffer_.close();
+    } else {
+        return false;
+    }
     std::string document;
     try {
         document = with_outline({pdf_.constData(), static_cast<std::size_t>(pdf_.size())}, titles_);

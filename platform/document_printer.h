@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/printers.h"
+#include "platform/render.h"
 
 class QPdfWriter;
 class QPainter;
@@ -56,7 +57,9 @@ private:
     std::string next_title_;
     QByteArray pdf_;
     QBuffer buffer_;
-    std::unique_ptr<QPdfWriter> writer_;
+    PageRenderer renderer_;  // for all the document's sheets
+    std::unique_ptr<PdfDocument> document_;
+    std::unique_ptr<QPdfWriter> writer_;  // painted instead, when the pages may show the user's scans
     std::unique_ptr<QPainter> painter_;
 };
 

@@ -8,6 +8,8 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 
 #include "pages/page_classes.h"
 #include "platform/fonts.h"
@@ -57,15 +59,14 @@ enum class Breaks {
 // The lines of `text` in font `f`: one paragraph per '\n', each broken to
 // `width` as `breaks` allows. Trailing blanks do not count. A line may still
 // be wider than `width` (a word that may not break).
-std::vector<Line> break_lines(const QFont& f, const QString& text, double width, Breaks breaks) {
-    const QFontMetricsF fm(f);
+std::vector<Line> break_lines(const FontCache::Entry& font, const QString& text, double width, Breaks breaks) {
     std::vector<Line> out;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         if (paragraph.isEmpty() || breaks == Breaks::None) {
-            out.push_back({paragraph, fm.horizontalAdvance(paragraph)});
+            out.push_back({paragraph, advance_of(font, paragraph)});
             continue;
         }
-        QTextLayout layout(paragraph, f);
+        QTextLayout layout(paragraph, font.font);
         QTextOption option;
         option.setWrapMode(breaks == Breaks::Anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                                       : QTextOption::WordWrap);
@@ -75,7 +76,7 @@ std::vector<Line> break_lines(const QFont& f, const QString& text, double width,
             line.setLineWidth(width);
             QString part = paragraph.mid(line.textStart(), line.textLength());
             while (part.endsWith(QLatin1Char(' '))) part.chop(1);
-            const double w = fm.horizontalAdvance(part);
+            const double w = advance_of(font, part);
             out.push_back({std::move(part), w});
         }
         layout.endLayout();
@@ -95,14 +96,14 @@ double block_height(const QFontMetricsF& fm, std::size_t n) {
 // frame or at words the form prints beside it. A word the element's own
 // rectangle crosses as designed (beside it, not above or below) does not
 // count. Without a field, the element's own rectangle.
-QRectF room_of(const Element& e, const report::FormDescription* form, const QRectF* field) {
+QRectF room_of(const Element& e, const LaidOutForm* form, const QRectF* field) {
     const QRectF r = qrect(e.rect);
     if (field == nullptr) return r;
     double left = field->left();
     double right = field->right();
     double top = field->top() + 1;
     double bottom = field->bottom() - 1;
-    const std::vector<QRectF> printed = printed_areas(*form, field);
+    const std::vector<QRectF>& printed = form->printed_areas_in(*field);
     // Where the element's text lies as designed, sideways: its rectangle, and
     // for a label sized to its text the anchor it grows from.
     double anchor = r.center().x();
@@ -168,23 +169,23 @@ Span wide_span(const Element& e, const QRectF& room) {
 }
 
 // Lines that fit `width` and, when more than one, `height`.
-bool try_size(const Element& e, const QString& text, int px, double width, double height, Breaks breaks,
-              std::vector<Line>& lines) {
-    const QFont f = class_font(e.font, px);
-    lines = break_lines(f, text, width, breaks);
+bool try_size(FontCache& fonts, const Element& e, const QString& text, int px, double width, double height,
+              Breaks breaks, std::vector<Line>& lines) {
+    const FontCache::Entry& font = fonts.page(e.font, px);
+    lines = break_lines(font, text, width, breaks);
     for (const Line& l : lines)
         if (l.width > width + kEps) return false;
     // A single line keeps its rectangle's height whatever its font's.
-    return lines.size() <= 1 || block_height(QFontMetricsF(f), lines.size()) <= height + kEps;
+    return lines.size() <= 1 || block_height(font.metrics, lines.size()) <= height + kEps;
 }
 
 // The mark of a square: one line, its ink centred on the square.
-ElementPlacement place_mark(const Element& e, const QRectF& square, ElementPlacement out) {
+ElementPlacement place_mark(FontCache& fonts, const Element& e, const QRectF& square, ElementPlacement out) {
     if (out.text.isEmpty()) {
         out.rect = qrect(e.rect);
         return out;
     }
-    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    const QFontMetricsF& fm = fonts.page(e.font, out.font_px).metrics;
     const QRectF ink = fm.tightBoundingRect(out.text);  // relative to the baseline origin
     const QPointF origin(square.center().x() - ink.center().x(), square.center().y() - ink.center().y());
     out.rect = ink.translated(origin);
@@ -194,13 +195,36 @@ ElementPlacement place_mark(const Element& e, const QRectF& square, ElementPlace
 
 }  // namespace
 
-ElementPlacement place_element(const Element& e, const report::FormDescription* form) {
+// What a renderer keeps from sheet to sheet.
+class PageRenderer::Caches {
+public:
+    FontCache fonts;
+
+    // The form laid out, the first time it is asked for.
+    const LaidOutForm& laid_out(const report::FormDescription& form) {
+        auto it = forms_.find(&form);
+        if (it == forms_.end()) it = forms_.emplace(&form, std::make_unique<LaidOutForm>(form, fonts)).first;
+        return *it->second;
+    }
+
+    ElementPlacement place(const Element& e, const report::FormDescription* form);
+    void paint_element(QPainter& p, const Element& e, const report::FormDescription* form, bool outline);
+    void draw_element(PdfPage& page, const Element& e, const report::FormDescription* form);
+
+    PdfFaces pdf_faces;
+
+private:
+    // Form descriptions are parsed once and never change: their address names them.
+    std::map<const report::FormDescription*, std::unique_ptr<LaidOutForm>> forms_;
+};
+
+ElementPlacement PageRenderer::Caches::place(const Element& e, const report::FormDescription* form) {
     ElementPlacement out;
     out.text = element_text(e);
     out.font_px = e.font_px > 0 ? e.font_px : class_pixel_size(e.font);
     report::Rect area;
     const bool in_field = form != nullptr && !e.field.empty() && form->area(e.field, area);
-    if (in_field && form->is_square(e.field)) return place_mark(e, qrect(area), std::move(out));
+    if (in_field && form->is_square(e.field)) return place_mark(fonts, e, qrect(area), std::move(out));
     const QRectF r = qrect(e.rect);
     if (out.text.isEmpty()) {
         out.rect = auto_width(e) ? QRectF(r.left(), r.top(), 0, 0) : r;
@@ -208,7 +232,7 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     }
     // The box of the element's form field, which a value must never leave.
     const QRectF field_box = in_field ? qrect(area).adjusted(1, 0, -1, 0) : QRectF();
-    const QRectF room = room_of(e, form, in_field ? &field_box : nullptr);
+    const QRectF room = room_of(e, in_field ? &laid_out(*form) : nullptr, in_field ? &field_box : nullptr);
 
     // Lines start at the element's top, or just below a word of the form
     // that reaches into its rectangle from above. As designed: the element's
@@ -217,7 +241,7 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
     Span span = own_span(e, room, in_field);
     std::vector<Line> lines;
     bool widened = false;
-    if (!try_size(e, out.text, out.font_px, span.width(), room.bottom() - first,
+    if (!try_size(fonts, e, out.text, out.font_px, span.width(), room.bottom() - first,
                   wraps(e) ? Breaks::Blanks : Breaks::None, lines)) {
         // Otherwise the room: lines broken at blanks, the size going down
         // until they fit; inside words only when that alone keeps the text
@@ -226,11 +250,11 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
         span = wide_span(e, room);
         int chosen = 0;
         for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
-            if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Blanks, lines)) chosen = px;
+            if (try_size(fonts, e, out.text, px, span.width(), room.height(), Breaks::Blanks, lines)) chosen = px;
         if (chosen < kReadablePx) {
             std::vector<Line> broken;
             for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
-                if (try_size(e, out.text, px, span.width(), room.height(), Breaks::Anywhere, broken)) {
+                if (try_size(fonts, e, out.text, px, span.width(), room.height(), Breaks::Anywhere, broken)) {
                     chosen = px;
                     lines = std::move(broken);
                     break;
@@ -240,12 +264,12 @@ ElementPlacement place_element(const Element& e, const report::FormDescription* 
         if (chosen == 0) {
             out.fits = false;
             chosen = std::min(out.font_px, kSmallestPx);
-            try_size(e, out.text, chosen, span.width(), room.height(), Breaks::Anywhere, lines);
+            try_size(fonts, e, out.text, chosen, span.width(), room.height(), Breaks::Anywhere, lines);
         }
         out.font_px = chosen;
     }
 
-    const QFontMetricsF fm(class_font(e.font, out.font_px));
+    const QFontMetricsF& fm = fonts.page(e.font, out.font_px).metrics;
     const double height = block_height(fm, lines.size());
     // Higher in the room when the lines need its height.
     double top = first;
@@ -296,14 +320,17 @@ const report::FormDescription* form_of_page(const report::PageReport& page) {
     return page.layout().form.empty() ? nullptr : &pages::form_of(page.layout().form);
 }
 
-void paint_element(QPainter& p, const Element& e, const report::FormDescription* form, bool outline) {
-    const ElementPlacement pl = place_element(e, form);
+}  // namespace
+
+void PageRenderer::Caches::paint_element(QPainter& p, const Element& e, const report::FormDescription* form,
+                                         bool outline) {
+    const ElementPlacement pl = place(e, form);
     if (e.enabled) {
         if (e.opaque) p.fillRect(pl.rect, Qt::white);
         if (!pl.lines.empty()) {
-            const QFont font = class_font(e.font, pl.font_px);
-            const double ascent = QFontMetricsF(font).ascent();
-            p.setFont(font);
+            const FontCache::Entry& font = fonts.page(e.font, pl.font_px);
+            const double ascent = font.metrics.ascent();
+            p.setFont(font.font);
             p.setPen(Qt::black);
             for (const PlacedLine& l : pl.lines) p.drawText(l.top_left + QPointF(0, ascent), l.text);
         }
@@ -313,16 +340,45 @@ void paint_element(QPainter& p, const Element& e, const report::FormDescription*
         p.setPen(QPen(e.enabled ? QColor(220, 0, 0) : QColor(0, 120, 220), 0.4));
         p.setBrush(Qt::NoBrush);
         p.drawRect(qrect(e.rect));
-        QFont f = form_font(5, false);
-        p.setFont(f);
+        p.setFont(fonts.form(5, false).font);
         p.drawText(QPointF(e.rect.left, e.rect.top + e.rect.height + 5), QString::fromStdString(e.name));
         p.restore();
     }
 }
 
-}  // namespace
+// As paint_element draws it: the opaque rectangle, the lines as glyphs at
+// the places the painter's text layout gives them (a text starting on the
+// 1/64 pixel at or before its point, as the painter places text), the
+// strike-out line where the painter draws it (a third of the ascent above
+// the baseline, from the whole pixels at or before the line's start and end,
+// as thick as the font's lines).
+void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const report::FormDescription* form) {
+    if (!e.enabled) return;
+    const ElementPlacement pl = place(e, form);
+    if (e.opaque) page.fill_rect(pl.rect, Qt::white);
+    if (pl.lines.empty()) return;
+    const FontCache::Entry& font = fonts.page(e.font, pl.font_px);
+    const double ascent = font.metrics.ascent();
+    for (const PlacedLine& l : pl.lines) {
+        const QPointF point = l.top_left + QPointF(0, ascent);
+        const QPointF baseline(std::trunc(point.x() * 64) / 64, std::trunc(point.y() * 64) / 64);
+        for (const QGlyphRun& run : glyph_runs(font, l.text, baseline)) page.glyphs(run);
+        if (font.font.strikeOut() && !l.text.isEmpty()) {
+            const double y = point.y() - ascent / 3.0;
+            const double end = std::floor(point.x() + advance_of(font, l.text));
+            page.line(QPointF(std::floor(point.x()), y), QPointF(end, y), font.metrics.lineWidth());
+        }
+    }
+}
 
-void paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options) {
+PageRenderer::PageRenderer() : caches_(std::make_unique<Caches>()) {}
+PageRenderer::~PageRenderer() = default;
+
+ElementPlacement PageRenderer::place_element(const Element& e, const report::FormDescription* form) {
+    return caches_->place(e, form);
+}
+
+void PageRenderer::paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options) {
     QPaintDevice* dev = painter.device();
     const double px_per_mm = dev->logicalDpiX() / 25.4;
     const auto& s = page.settings;
@@ -339,13 +395,41 @@ void paint_page(QPainter& painter, const report::PageReport& page, const RenderO
     if (!scan.isNull()) {
         painter.drawImage(qrect(page.QRI_obr_str.rect), scan);
     } else if (form != nullptr) {
-        paint_form(painter, *form);
+        caches_->laid_out(*form).paint(painter);
     }
-    for (const Element& e : page.DB_dane.elements) paint_element(painter, e, form, options.outline);
+    for (const Element& e : page.DB_dane.elements) caches_->paint_element(painter, e, form, options.outline);
     painter.restore();
 }
 
-void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options) {
+std::unique_ptr<PdfDocument> PageRenderer::pdf_document(PdfOptions options) {
+    return std::make_unique<PdfDocument>(caches_->pdf_faces, std::move(options));
+}
+
+bool PageRenderer::draw_pdf_page(PdfDocument& document, const report::PageReport& page, const RenderOptions& options) {
+    if (options.outline || !user_scan(page).isNull()) return false;
+    PdfPage& pdf = document.new_page();
+    // Band pixels onto the page's points (72 to the inch, from the bottom
+    // edge up): the sheet as designed, then placed on the paper by the fit,
+    // as paint_page places it.
+    constexpr double kPointsPerMm = 72.0 / 25.4;
+    constexpr double kPageHeightPt = 842.0;
+    const auto& s = page.settings;
+    const SheetFit& fit = options.fit;
+    const double scale = fit.scale * report::kMmPerPixel * kPointsPerMm;
+    pdf.set_matrix(QTransform(scale, 0, 0, -scale, (fit.dx_mm + fit.scale * s.margin_left_mm) * kPointsPerMm,
+                              kPageHeightPt - (fit.dy_mm + fit.scale * s.margin_top_mm) * kPointsPerMm));
+    const report::FormDescription* form = form_of_page(page);
+    if (form != nullptr) caches_->laid_out(*form).draw(pdf);
+    for (const Element& e : page.DB_dane.elements) caches_->draw_element(pdf, e, form);
+    return true;
+}
+
+void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options) {
+    PdfDocument document(caches_->pdf_faces, PdfOptions{.title = QString::fromStdString(page.class_name())});
+    if (draw_pdf_page(document, page, options)) {
+        out.write(document.finish());
+        return;
+    }
     QPdfWriter writer(&out);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
@@ -358,7 +442,7 @@ void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptio
     painter.end();
 }
 
-QRectF drawn_extent(const report::PageReport& page) {
+QRectF PageRenderer::drawn_extent(const report::PageReport& page) {
     const report::FormDescription* form = form_of_page(page);
     QRectF drawn;
     if (!user_scan(page).isNull()) {
@@ -368,7 +452,7 @@ QRectF drawn_extent(const report::PageReport& page) {
     }
     for (const Element& e : page.DB_dane.elements) {
         if (!e.enabled) continue;
-        const ElementPlacement pl = place_element(e, form);
+        const ElementPlacement pl = caches_->place(e, form);
         // An empty transparent element draws nothing; an opaque one its white rectangle.
         if (pl.text.isEmpty() && !e.opaque) continue;
         drawn = drawn.isNull() ? pl.rect : drawn.united(pl.rect);
@@ -379,7 +463,7 @@ QRectF drawn_extent(const report::PageReport& page) {
                   drawn.height() * report::kMmPerPixel);
 }
 
-QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {
+QImage PageRenderer::render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {
     const int w = static_cast<int>(std::lround(kA4WidthMm / 25.4 * dpi));
     const int h = static_cast<int>(std::lround(kA4HeightMm / 25.4 * dpi));
     QImage img(w, h, QImage::Format_RGB32);
@@ -391,6 +475,24 @@ QImage render_image(const report::PageReport& page, int dpi, const RenderOptions
     paint_page(painter, page, options);
     painter.end();
     return img;
+}
+
+ElementPlacement place_element(const Element& e, const report::FormDescription* form) {
+    return PageRenderer().place_element(e, form);
+}
+
+void paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options) {
+    PageRenderer().paint_page(painter, page, options);
+}
+
+void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options) {
+    PageRenderer().write_pdf(page, out, options);
+}
+
+QRectF drawn_extent(const report::PageReport& page) { return PageRenderer().drawn_extent(page); }
+
+QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {
+    return PageRenderer().render_image(page, dpi, options);
 }
 
 }  // namespace dek::platform

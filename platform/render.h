@@ -9,8 +9,10 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <vector>
 
+#include "platform/pdf_document.h"
 #include "platform/sheet_fit.h"
 #include "report/form.h"
 #include "report/page.h"
@@ -73,6 +75,37 @@ struct ElementPlacement {
     bool fits = true;  // false: not even kSmallestPx fits; drawn at that size all the same
 };
 ElementPlacement place_element(const report::Element& element, const report::FormDescription* form);
+
+// Draws filled pages, keeping what is the same on every sheet so that it is
+// worked out once: the fonts with their metrics, and each form's laid-out
+// background with the places where it prints words. What it draws is what
+// the free functions above draw; they make a renderer for one call. A print
+// command, a document or a preview keeps one for all its sheets. Painting
+// runs on one thread, as all painting does.
+class PageRenderer {
+public:
+    PageRenderer();
+    ~PageRenderer();
+    PageRenderer(const PageRenderer&) = delete;
+    PageRenderer& operator=(const PageRenderer&) = delete;
+
+    void paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options = {});
+    void write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options = {});
+
+    // A PDF document for pages this renderer draws (pdf_document.h), and the
+    // page drawn as a new page of it. A page that shows a user's scan, or its
+    // elements' outlines, is painted instead (paint_page on a QPdfWriter):
+    // then nothing is added and the answer is false.
+    std::unique_ptr<PdfDocument> pdf_document(PdfOptions options);
+    bool draw_pdf_page(PdfDocument& document, const report::PageReport& page, const RenderOptions& options = {});
+    QRectF drawn_extent(const report::PageReport& page);
+    QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
+    ElementPlacement place_element(const report::Element& element, const report::FormDescription* form);
+
+private:
+    class Caches;
+    std::unique_ptr<Caches> caches_;
+};
 
 // A folder of the user's scans of the official pages (<CLASS>.jpg or .png,
 // e.g. TF_w37181.png) taken instead of the drawn backgrounds: the environment

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake g++ pkg-config
   qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
   fonts-liberation2
-  poppler-utils qpdf jq cups printer-driver-cups-pdf xvfb xauth
+  poppler-utils qpdf jq cups printer-driver-cups-pdf xvfb xauth python3-reportlab
   dpkg-dev file
   clang libclang-rt-14-dev
 )

@@ -1,0 +1,182 @@
+// The page fonts: registered without hinting under families of their own,
+// every outline as the font file has it; text that needs no shaping looked up
+// in the face exactly as the text layout places it.
+#include "platform/fonts.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+#include <climits>
+
+#include "pages/page_classes.h"
+#include "platform/form_painter.h"
+#include "platform/truetype.h"
+
+namespace dek {
+namespace {
+
+using report::FontClass;
+
+QByteArray font_file(const char* name) {
+    for (const char* dir : {"/usr/share/fonts/truetype/liberation2/", "/usr/share/fonts/truetype/liberation/"}) {
+        QFile f(QString::fromLatin1(dir) + QString::fromLatin1(name));
+        if (f.open(QIODevice::ReadOnly)) return f.readAll();
+    }
+    return {};
+}
+
+// Every Polish letter, digits and the punctuation of the forms and values.
+const QString kSample = QString::fromUtf8("ĄĆĘŁŃÓŚŹŻąćęłńóśźż AZaz 0123456789 ,.-/()%„”–§ WM");
+
+// Each glyph's outline as a font's 'glyf' table holds it, and the glyph of
+// each character of a text.
+struct Outlines {
+    QByteArray glyf;
+    std::vector<std::uint32_t> offsets;
+    std::string_view of(quint32 glyph) const {
+        return {glyf.constData() + offsets[glyph], offsets[glyph + 1] - offsets[glyph]};
+    }
+};
+
+Outlines outlines_of(const QRawFont& font) {
+    Outlines o;
+    o.glyf = font.fontTable("glyf");
+    const QByteArray head = font.fontTable("head");
+    const QByteArray maxp = font.fontTable("maxp");
+    o.offsets = platform::truetype::glyph_offsets(
+                    font.fontTable("loca"), platform::truetype::u16(head.constData() + 50) != 0,
+                    platform::truetype::u16(maxp.constData() + 4), static_cast<std::size_t>(o.glyf.size()))
+                    .value_or(std::vector<std::uint32_t>{});
+    return o;
+}
+
+TEST(PageFonts, RegisteredWithoutHintingWithTheFilesOutlines) {
+    struct Case {
+        FontClass font;
+        const char* file;
+    };
+    const Case cases[] = {{FontClass::Plain, "LiberationSans-Regular.ttf"},
+                          {FontClass::Value, "LiberationSans-Bold.ttf"},
+                          {FontClass::Serif, "LiberationSerif-Bold.ttf"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QByteArray original = font_file(c.file);
+        if (original.isEmpty()) GTEST_SKIP() << "fonts-liberation2 not installed";
+        const QRawFont used = QRawFont::fromFont(platform::class_font(c.font));
+        EXPECT_TRUE(used.familyName().startsWith("dek2018 "));
+        for (const char* table : {"fpgm", "prep", "cvt "}) EXPECT_TRUE(used.fontTable(table).isEmpty()) << table;
+        // The same glyphs for the same characters, the same advances, the same
+        // outlines point for point: only the instructions are gone.
+        const QRawFont file(original, used.pixelSize(), QFont::PreferNoHinting);
+        const QList<quint32> glyphs = file.glyphIndexesForString(kSample);
+        EXPECT_EQ(used.glyphIndexesForString(kSample), glyphs);
+        EXPECT_EQ(used.advancesForGlyphIndexes(glyphs), file.advancesForGlyphIndexes(glyphs));
+        const Outlines ours = outlines_of(used);
+        const Outlines theirs = outlines_of(file);
+        ASSERT_FALSE(ours.offsets.empty());
+        ASSERT_EQ(ours.offsets.size(), theirs.offsets.size());
+        for (quint32 g : glyphs) {
+            const std::optional<QByteArray> want = platform::truetype::glyph_without_instructions(theirs.of(g));
+            ASSERT_TRUE(want.has_value());
+            const std::string_view got = ours.of(g);
+            EXPECT_EQ(QByteArray(got.data(), static_cast<qsizetype>(got.size())).left(want->size()), *want)
+                << "glyph " << g;
+            EXPECT_LT(got.size(), theirs.of(g).size() + 4);
+        }
+    }
+}
+
+TEST(PageFonts, WhatIsNoTrueTypeFontIsRefused) {
+    const QByteArray font = font_file("LiberationSans-Regular.ttf");
+    if (font.isEmpty()) GTEST_SKIP() << "fonts-liberation2 not installed";
+    const QByteArray cases[] = {
+        QByteArray(),
+        QByteArray("not a font at all"),
+        font.left(11),                     // cut inside the offset table
+        font.left(200),                    // the table records point past the end
+        QByteArray("OTTO") + font.mid(4),  // outlines of another kind
+    };
+    for (const QByteArray& data : cases) {
+        EXPECT_FALSE(platform::without_hinting(data).has_value()) << data.left(16).toHex().toStdString();
+        EXPECT_FALSE(platform::with_family(data, "X").has_value()) << data.left(16).toHex().toStdString();
+    }
+}
+
+// The glyphs and places of a line as the text layout gives them.
+QList<QGlyphRun> laid_out(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(INT_MAX / 256);
+    layout.endLayout();
+    return layout.glyphRuns();
+}
+
+TEST(PageFonts, PlainGlyphsAreTheTextLayoutsOwn) {
+    // Every text of every form description and every caption of every layout,
+    // and the sample, in every font that prints them.
+    QStringList texts = {kSample, "fi fl ffi ffl AV To", "numer PESEL  ", "8.589.934.591,99"};
+    for (const auto& cls : pages::page_classes()) {
+        HostData empty;
+        report::LivePage live(cls, empty);
+        for (const auto& e : live.page().DB_dane.elements) texts << QString::fromStdString(e.caption);
+        const report::FormDescription& form = pages::form_of(live.page().layout().form);
+        for (const auto& t : form.texts) texts << QString::fromStdString(t.text);
+        for (const auto& f : form.fields) texts << QString::fromStdString(f.title);
+        for (const auto& s : form.squares) texts << QString::fromStdString(s.caption);
+    }
+    texts.removeDuplicates();
+    platform::FontCache fonts;
+    std::vector<const platform::FontCache::Entry*> entries = {&fonts.form(7, false), &fonts.form(9, true),
+                                                              &fonts.form(26, true)};
+    for (FontClass f : {FontClass::Value, FontClass::Mark, FontClass::Plain, FontClass::SmallStrike, FontClass::Serif})
+        entries.push_back(&fonts.page(f));
+    int plain = 0;
+    for (const auto* font : entries) {
+        for (const QString& text : texts) {
+            QList<quint32> glyphs;
+            QList<QPointF> advances;
+            if (!platform::plain_glyphs(*font, text, glyphs, advances)) continue;
+            ++plain;
+            QList<quint32> want_glyphs;
+            QList<QPointF> want_places;
+            for (const QGlyphRun& run : laid_out(font->font, text)) {
+                want_glyphs += run.glyphIndexes();
+                want_places += run.positions();
+            }
+            ASSERT_EQ(glyphs, want_glyphs) << text.toStdString();
+            double x = 0;
+            for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                EXPECT_EQ(x, want_places[i].x()) << text.toStdString() << " glyph " << i;
+                x += advances[i].x();
+            }
+            EXPECT_EQ(platform::advance_of(*font, text), font->metrics.horizontalAdvance(text)) << text.toStdString();
+        }
+    }
+    EXPECT_GT(plain, 1000);  // the forms' texts are plain: the check is not empty
+}
+
+TEST(PageFonts, TextThatNeedsShapingIsLeftToTheLayout) {
+    const char16_t* cases[] = {
+        u"a\u0301",       // a combining accent
+        u"ab\u00ADcd",    // a soft hyphen: shown only at a line break
+        u"a\tb",          // a tab
+        u"\u05D0\u05D1",  // Hebrew: right to left
+        u"a\u200Db",      // a joiner
+    };
+    platform::FontCache fonts;
+    for (const char16_t* text : cases) {
+        const QString s = QString::fromUtf16(text);
+        QList<quint32> glyphs;
+        QList<QPointF> advances;
+        EXPECT_FALSE(platform::needs_no_shaping(s)) << s.toStdString();
+        EXPECT_FALSE(platform::plain_glyphs(fonts.form(7, false), s, glyphs, advances)) << s.toStdString();
+        EXPECT_EQ(platform::advance_of(fonts.form(7, false), s), fonts.form(7, false).metrics.horizontalAdvance(s));
+    }
+}
+
+}  // namespace
+}  // namespace dek
