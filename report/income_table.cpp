@@ -1,6 +1,7 @@
 #include "report/income_table.h"
 
 #include "report/fill.h"
+#include "report/grid.h"
 
 namespace dek::report {
 
@@ -71,9 +72,13 @@ void fill_half_costs_row(Band& band, const std::string& prefix, double prz, doub
     ust_wart(band, prefix + "2_1", kosz, 2);
 }
 
+void clear_half_costs_row(Band& band, const std::string& prefix) {
+    ust_w_str(band, prefix + "1_1", "");
+    ust_w_str(band, prefix + "2_1", "");
+}
+
 void clear_table_rows(Band& band, const std::string& stem, int first, int last) {
-    for (int i = first; i <= last; ++i)
-        for (int j = 1; j <= 5; ++j) ust_w_str(band, stem + std::to_string(i) + std::to_string(j), "");
+    clear_grid(band, stem, first, last, 5);
 }
 
 void fill_pit36_rows(Band& band, const rekdek_t& r, int k, int first, int last) {

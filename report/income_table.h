@@ -49,6 +49,8 @@ void fill_single_row(Band& band, const std::string& prefix, const Arr<single, 1,
 // A sub-row of revenue with 50 % costs: the prefix's columns 1 and 2 with the
 // suffix "_1" ("QRL_pp1" -> "QRL_pp11_1", "QRL_pp12_1").
 void fill_half_costs_row(Band& band, const std::string& prefix, double prz, double kosz);
+// Clears that sub-row.
+void clear_half_costs_row(Band& band, const std::string& prefix);
 
 // Clears the grid "QRL_p" + letter + row + column for the rows `first` to
 // `last` and the columns 1 to 5; names no label bears pass without effect.

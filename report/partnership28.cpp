@@ -4,6 +4,7 @@
 
 #include "report/fill.h"
 #include "report/format.h"
+#include "report/grid.h"
 
 namespace dek::report {
 
@@ -13,8 +14,6 @@ using Partnerships = decltype(rek28_t::spolki);
 
 bool is_partnership(int n) { return n >= Partnerships::lo && n <= Partnerships::hi; }
 
-std::string cell(const char* stem, int row, int rate) { return stem + std::to_string(row) + std::to_string(rate); }
-
 }  // namespace
 
 void fill_partnership(Band& band, const rek28_t& r, int n) {
@@ -23,8 +22,8 @@ void fill_partnership(Band& band, const rek28_t& r, int n) {
             ust_w_str(band, name, "");
         for (int i = 1; i <= 2; ++i) {
             for (int j = 1; j <= 6; ++j) {
-                ust_w_str(band, cell("QRL_prz_sp", i, j), "");
-                ust_w_str(band, cell("QRL_prz_wsp", i, j), "");
+                ust_w_str(band, cell_name("QRL_prz_sp", i, j), "");
+                ust_w_str(band, cell_name("QRL_prz_wsp", i, j), "");
             }
         }
         return;
@@ -37,8 +36,8 @@ void fill_partnership(Band& band, const rek28_t& r, int n) {
     ust_w_str(band, "QRL_przwsp", kwota(s.przwsp, 2));
     for (int i = 1; i <= 2; ++i) {
         for (int j = 1; j <= 6; ++j) {
-            ust_wart(band, cell("QRL_prz_sp", i, j), s.prz_sp[i][j], 2);
-            ust_wart(band, cell("QRL_prz_wsp", i, j), s.prz_wsp[i][j], 2);
+            ust_wart(band, cell_name("QRL_prz_sp", i, j), s.prz_sp[i][j], 2);
+            ust_wart(band, cell_name("QRL_prz_wsp", i, j), s.prz_wsp[i][j], 2);
         }
     }
 }

@@ -79,7 +79,7 @@ void TF_w36182::QR_36_2BeforePrint(bool& /*PrintReport*/) {
         fill_rows_50(b, r, 2);
     } else {
         clear_table_rows(b, "QRL_pm", 1, 2);
-        for (int i = 1; i <= 2; ++i) ust_w_str(b, "QRL_pm1" + std::to_string(i) + "_1", "");
+        clear_half_costs_row(b, "QRL_pm1");
     }
 }
 

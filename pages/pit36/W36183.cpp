@@ -58,7 +58,7 @@ void TF_w36183::QR_36_3BeforePrint(bool& /*PrintReport*/) {
         fill_half_costs_row(b, "QRL_pm7", r.k50[2].prz_aut, r.k50[2].kosz_aut);
     } else {
         clear_table_rows(b, "QRL_pm", 1, 9);
-        for (const char* n : {"QRL_pm71_1", "QRL_pm72_1"}) ust_w_str(b, n, "");
+        clear_half_costs_row(b, "QRL_pm7");
         for (int i = 1; i <= 4; ++i) {
             ust_w_str(b, "QRL_pozm" + std::to_string(i), "");
             ust_w_str(b, "QRL_nrejm" + std::to_string(i), "");

@@ -36,23 +36,16 @@ void fill_rows(TF_w37182& page, int k) {
 void fill_rows_50(TF_w37182& page, int k) {
     const dane_k50& d = page.data.rekdek.k50[k];
     const std::string stem = "QRL_p" + person_letter(k);
-    const double row1[] = {d.prz_pr, d.kosz_pr};
-    const double row4[] = {d.prz_aut, d.kosz_aut};
-    for (int j = 1; j <= 2; ++j) {
-        ust_wart(page.DB_dane, stem + "1" + std::to_string(j) + "_1", row1[j - 1], 2);
-        ust_wart(page.DB_dane, stem + "4" + std::to_string(j) + "_1", row4[j - 1], 2);
-    }
+    fill_half_costs_row(page.DB_dane, stem + "1", d.prz_pr, d.kosz_pr);
+    fill_half_costs_row(page.DB_dane, stem + "4", d.prz_aut, d.kosz_aut);
 }
 
 // The whole spouse grid, names of the shaded cells included (no label bears
 // them, so they pass without effect).
 void clear_spouse_table(Band& b) {
-    for (int i = 1; i <= 6; ++i)
-        for (int j = 1; j <= 5; ++j) ust_w_str(b, "QRL_pm" + std::to_string(i) + std::to_string(j), "");
-    for (int i = 1; i <= 2; ++i) {
-        ust_w_str(b, "QRL_pm1" + std::to_string(i) + "_1", "");
-        ust_w_str(b, "QRL_pm4" + std::to_string(i) + "_1", "");
-    }
+    clear_table_rows(b, "QRL_pm", 1, 6);
+    clear_half_costs_row(b, "QRL_pm1");
+    clear_half_costs_row(b, "QRL_pm4");
 }
 
 }  // namespace
