@@ -21,7 +21,7 @@ int cmd_demo(const Invocation& args) {
 
     prepare_headless();
     CommandApplication app;
-    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
+    platform::SystemPrinters printers = system_printers(out);
     printers.set_index(printers.pdf_printer_index());
 
     int errors = 0;

@@ -31,7 +31,7 @@ int cmd_dialog(const Invocation& args) {
     const std::string class_name(dialog_class_name(r.form));
 
     CommandApplication app;
-    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
+    platform::SystemPrinters printers = system_printers(out);
     printers.set_fit_to_printable_area(fit);
     platform::QtPlatform platform(printers);
 

@@ -60,7 +60,7 @@ int cmd_preview(const Invocation& args) {
 
     if (grab_to) prepare_headless();
     CommandApplication app;
-    platform::SystemPrinters printers(out, page_pdf_writer(), page_extent());
+    platform::SystemPrinters printers = system_printers(out);
     platform::QtPlatform printing(printers);
     PreviewWindow window(*loaded, printing, file);
     if (!grab_to) {

@@ -153,7 +153,7 @@ int cmd_print(const Invocation& args) {
     // named is looked for once, before anything prints.
     std::optional<platform::SystemPrinters> printers;
     if (p.out) {
-        printers.emplace(*p.out, page_pdf_writer(), page_extent());
+        printers.emplace(system_printers(*p.out));
         printers->set_fit_to_printable_area(p.fit);
         if (p.printer) {
             const int index = printers->find(*p.printer);

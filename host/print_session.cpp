@@ -14,18 +14,14 @@
 
 namespace dek::host {
 
-platform::PdfWriter page_pdf_writer() {
-    // One renderer for all the sheets the writer writes: what every sheet of
-    // a page shares is worked out once.
+platform::SystemPrinters system_printers(std::filesystem::path out) {
     auto renderer = std::make_shared<platform::PageRenderer>();
-    return [renderer](const report::PageReport& page, QIODevice& out, const platform::SheetFit& fit) {
-        renderer->write_pdf(page, out, platform::RenderOptions{.fit = fit});
-    };
-}
-
-platform::ExtentOf page_extent() {
-    auto renderer = std::make_shared<platform::PageRenderer>();
-    return [renderer](const report::PageReport& page) { return renderer->drawn_extent(page); };
+    return platform::SystemPrinters(
+        std::move(out),
+        [renderer](const report::PageReport& page, QIODevice& device, const platform::SheetFit& fit) {
+            renderer->write_pdf(page, device, platform::RenderOptions{.fit = fit});
+        },
+        [renderer](const report::PageReport& page) { return renderer->drawn_extent(page); });
 }
 
 void prepare_headless() { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }

@@ -1,5 +1,5 @@
-// What the dialog, print and demo commands share: the page writer of the
-// system printers and its measure of a page, and the headless run of a print dialog.
+// What the dialog, print and demo commands share: the system printers drawing
+// with one renderer, and the headless run of a print dialog.
 #pragma once
 
 #include <QApplication>
@@ -16,10 +16,11 @@
 
 namespace dek::host {
 
-// Renders a filled page as a one-page PDF document, placed on the paper by a fit.
-platform::PdfWriter page_pdf_writer();
-// What a filled page draws on the paper as designed.
-platform::ExtentOf page_extent();
+// The system printers, the PDF printer writing into `out`. One renderer
+// draws every sheet as a one-page PDF document (placed on the paper by a fit)
+// and measures what it draws, so what the sheets of a page share is worked
+// out once for both.
+platform::SystemPrinters system_printers(std::filesystem::path out);
 
 // A component named on the command line that the dialog does not have or
 // that cannot be clicked.
