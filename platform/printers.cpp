@@ -172,11 +172,13 @@ SheetFit SystemPrinters::fit_for(const std::string& name, const report::PageRepo
         throw PrintError("printer \"" + name + "\": its printable area of A4 (" + margins +
                          " unprintable at the left, top, right and bottom edges) cannot take the sheet at a readable "
                          "size");
-    if (!fit->identity() && told_.insert(name).second) {
-        std::fprintf(stderr,
-                     "dek2018: printer \"%s\" cannot print within %s of the paper's left, top, right and bottom "
-                     "edges: sheets are scaled down to fit its printable area (%s: %.1f %%)\n",
-                     name.c_str(), margins, page.class_name().c_str(), fit->scale * 100.0);
+    if (!fit->identity() && told_.insert(name).second && notice_) {
+        char scale[32];
+        std::snprintf(scale, sizeof scale, "%.1f %%", fit->scale * 100.0);
+        notice_(
+            "printer \"" + name + "\" cannot print within " + margins +
+            " of the paper's left, top, right and bottom edges: sheets are scaled down to fit its printable area (" +
+            page.class_name() + ": " + scale + ")");
     }
     return *fit;
 }
