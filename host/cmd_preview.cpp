@@ -12,6 +12,7 @@
 #include "host/preview_window.h"
 #include "host/print_session.h"
 #include "host/return_file.h"
+#include "host/screen_application.h"
 #include "platform/output_file.h"
 #include "platform/printers.h"
 #include "platform/qt_platform.h"
@@ -58,8 +59,10 @@ int cmd_preview(const Invocation& args) {
     std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
     if (!loaded) return 2;
 
+    // Grabbed, the window is made off screen; shown, it needs a display.
     if (grab_to) prepare_headless();
-    CommandApplication app;
+    if (!grab_to && !display_named("preview")) return 2;
+    ScreenApplication app("preview");
     platform::SystemPrinters printers = system_printers(out);
     platform::QtPlatform printing(printers);
     PreviewWindow window(*loaded, printing, file);

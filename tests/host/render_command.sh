@@ -26,7 +26,14 @@ check pdf 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.pdf"
 qpdf --check "$dir/p1.pdf" >/dev/null || { echo "FAIL pdf: qpdf --check"; fail=1; }
 check png 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.png" --dpi 40
 [[ $(head -c 8 "$dir/p1.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || { echo "FAIL png: not a PNG"; fail=1; }
-check unknown_class 2 "unknown page class TF_nope" -- "$sample" --page TF_nope --out "$dir/x.pdf"
+pit37_pages="TF_w37181, TF_w37182, TF_w37183, TF_w37184, TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, TF_wd18_2, TF_w2k18_1"
+check unknown_class 2 "dek2018 render: unknown page class TF_nope; the pages of a PIT-37 return: $pit37_pages" -- \
+  "$sample" --page TF_nope --out "$dir/x.pdf"
+# A page of another form is refused: it would print records this return does not fill.
+for page in TF_w36181 TF_wb18_1 TF_w2818_1 TF_w28b18_1; do
+  check "other_form_$page" 2 "dek2018 render: $page is no page of a PIT-37 return; its pages: $pit37_pages" -- \
+    "$sample" --page $page --nrp 1 --nr 1 --ilb 1 --nrsp 1 --out "$dir/x.pdf"
+done
 check missing_folder 2 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
 echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
 check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
