@@ -30,9 +30,10 @@ int cmd_dialog(const Invocation& args) {
     if (auto named = args.value("settings")) settings = *named;
     // --no-fit prints on every printer as designed, also into its unprintable margin.
     const bool fit = !args.has("no-fit");
+    // Without a display nothing is read or written, the settings file not made.
+    if (!display_named("dialog")) return 2;
     std::optional<ReturnFile> loaded = load_for_dialog("dialog", file, settings);
     if (!loaded) return 2;
-    if (!display_named("dialog")) return 2;
     ReturnFile& r = *loaded;
     const std::string class_name(dialog_class_name(r.form));
     const std::string title = form_title(r.form, r.data);

@@ -56,12 +56,12 @@ int cmd_preview(const Invocation& args) {
     const std::optional<std::string> grab_to = args.value("grab");
     std::optional<std::filesystem::path> settings;
     if (auto named = args.value("settings")) settings = *named;
-    std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
-    if (!loaded) return 2;
-
-    // Grabbed, the window is made off screen; shown, it needs a display.
+    // Grabbed, the window is made off screen; shown, it needs a display, and
+    // without one nothing is read or written.
     if (grab_to) prepare_headless();
     if (!grab_to && !display_named("preview")) return 2;
+    std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
+    if (!loaded) return 2;
     ScreenApplication app("preview");
     platform::SystemPrinters printers = system_printers(out);
     platform::QtPlatform printing(printers);
