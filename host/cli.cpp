@@ -26,18 +26,18 @@ constexpr OptionSpec kPdfFolder{"out", "DIR",
                                 "file of its own: 01-TF_w37181.pdf, 02-TF_w37182.pdf, ... (default ./wydruki)."};
 
 // The page classes of each form's print job, as `render` takes them.
-#define DEK_PIT37_PAGES                                                                                    \
+#define DEK_PIT37_PAGES                                                                                   \
     "TF_w37181, TF_w37182, TF_w37183, TF_w37184, TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, " \
     "TF_wd18_2, TF_w2k18_1"
 #define DEK_PIT36_PAGES                                                                                    \
-    "TF_w36181, TF_w36182, TF_w36183, TF_w36184, TF_w36185, TF_w36186, TF_w36187, TF_wb18_1, TF_wb18_2, " \
-    "TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, TF_wd18_2, TF_wm18_1, TF_w2k18_1, TF_wz18_1, "  \
+    "TF_w36181, TF_w36182, TF_w36183, TF_w36184, TF_w36185, TF_w36186, TF_w36187, TF_wb18_1, TF_wb18_2, "  \
+    "TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, TF_wd18_2, TF_wm18_1, TF_w2k18_1, TF_wz18_1, " \
     "TF_wz18_2, TF_wzg18_1, TF_wbr18_1, TF_wbr18_2, TF_wds18_1, TF_wds18_2"
-#define DEK_PIT36L_PAGES                                                                                   \
-    "TF_w36l18_1, TF_w36l18_2, TF_w36l18_3, TF_w36l18_4, TF_wb18_1, TF_wb18_2, TF_wz18_1, TF_wz18_2, "    \
+#define DEK_PIT36L_PAGES                                                                               \
+    "TF_w36l18_1, TF_w36l18_2, TF_w36l18_3, TF_w36l18_4, TF_wb18_1, TF_wb18_2, TF_wz18_1, TF_wz18_2, " \
     "TF_wzg18_1, TF_wbr18_1, TF_wbr18_2, TF_wds18_1, TF_wds18_2"
-#define DEK_PIT28_PAGES                                                                                    \
-    "TF_w2818_1, TF_w2818_2, TF_w2818_3, TF_w2818_4, TF_w28a18_1, TF_w28b18_1, TF_w28b18_2, TF_wo18_1, "   \
+#define DEK_PIT28_PAGES                                                                                  \
+    "TF_w2818_1, TF_w2818_2, TF_w2818_3, TF_w2818_4, TF_w28a18_1, TF_w28b18_1, TF_w28b18_2, TF_wo18_1, " \
     "TF_wo18_2, TF_wo18_3, TF_wd18_1, TF_wd18_2, TF_w2k18_1"
 
 const std::vector<CommandSpec> kCommands{

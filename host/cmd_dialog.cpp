@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "host/commands.h"
@@ -41,9 +42,14 @@ int cmd_dialog(const Invocation& args) {
     ScreenApplication app("dialog");
     platform::SystemPrinters system = system_printers(out);
     system.set_fit_to_printable_area(fit);
-    // The printer dialog's "print to file" proposes the return's document
-    // in the PDF printer's folder, named after the return file.
-    DialogPrinters printers(system, title, std::filesystem::path(out) / (std::filesystem::path(file).stem().string() + ".pdf"));
+    // The printer dialog's "print to file" proposes the return's document,
+    // named after the return file, in the PDF printer's folder when it is
+    // there (the dialog refuses a file in a folder that is not), else here.
+    const std::string document = std::filesystem::path(file).stem().string() + ".pdf";
+    std::error_code ignored;
+    DialogPrinters printers(system, title,
+                            std::filesystem::is_directory(out, ignored) ? std::filesystem::path(out) / document
+                                                                        : std::filesystem::path(document));
     platform::QtPlatform platform(printers);
 
     // The host's main window owns the dialog; the dialog is destroyed first.

@@ -11,7 +11,11 @@ namespace dek::host {
 namespace fs = std::filesystem;
 
 DialogPrinters::DialogPrinters(platform::SystemPrinters& system, std::string title, fs::path proposed)
-    : system_(system), title_(std::move(title)), proposed_(std::move(proposed)) {
+    : system_(system), title_(std::move(title)) {
+    // Absolute: the printer dialog would take a relative name from the home folder.
+    std::error_code ignored;
+    proposed_ = fs::absolute(proposed, ignored);
+    if (proposed_.empty()) proposed_ = std::move(proposed);
     update_names();
 }
 
