@@ -30,7 +30,8 @@ done
 
 # The description is one text, not CMake's list of its pieces.
 description=$(dpkg-deb -f "$deb" Description)
-[[ $description != *";"* && $description == *"blank A4 sheets, each sheet"* ]] || fail "Description: $description"
+[[ $description != *" ;"* && $description == *"blank A4 sheets, each sheet"* && $description == *"dialog; also as"* ]] ||
+  fail "Description: $description"
 
 # The manual page in the package is the one the build made from the help texts.
 dpkg-deb -x "$deb" "$work/root"
