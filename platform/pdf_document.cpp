@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
 #include <stdexcept>
 
@@ -525,13 +526,16 @@ void PdfDocument::end_page() {
     PdfPage& page = *pages_.back();
     const int contents = new_object();
     set_object(contents, flate_stream(page.content_));
+    char sizes[64];
+    std::snprintf(sizes, sizeof sizes, "%g %g", options_.page_width_pt, options_.page_height_pt);
+    const std::string media_box = sizes;
     std::string fonts;
     for (int f : page.fonts_) {
         fonts +=
             "/F" + std::to_string(f + 1) + ' ' + std::to_string(fonts_[static_cast<std::size_t>(f)]->object) + " 0 R ";
     }
     set_object(page_objects_.back(), "<< /Type /Page /Parent " + std::to_string(pages_object_) +
-                                         " 0 R /MediaBox [0 0 595 842] /Resources << /Font << " + fonts +
+                                         " 0 R /MediaBox [0 0 " + media_box + "] /Resources << /Font << " + fonts +
                                          ">> >> /Contents " + std::to_string(contents) + " 0 R >>");
     page.content_.clear();
     page.content_.shrink_to_fit();

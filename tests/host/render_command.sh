@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # dek2018 render as a user runs it: PDF and PNG of a filled page; errors with
-# exit status 2 and a message naming what is wrong.
+# a message naming what is wrong, exit status 2 for bad input and 1 for an
+# output that could not be written.
 set -u
 exe=$1
 sample=$2
@@ -27,7 +28,7 @@ qpdf --check "$dir/p1.pdf" >/dev/null || { echo "FAIL pdf: qpdf --check"; fail=1
 check png 0 "" -- "$sample" --page TF_w37181 --out "$dir/p1.png" --dpi 40
 [[ $(head -c 8 "$dir/p1.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || { echo "FAIL png: not a PNG"; fail=1; }
 check unknown_class 2 "unknown page class TF_nope" -- "$sample" --page TF_nope --out "$dir/x.pdf"
-check missing_folder 2 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
+check missing_folder 1 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
 echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
 check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
 check bad_extension 2 "OUT must end in .pdf or .png" -- "$sample" --page TF_w37181 --out "$dir/x.tif"
