@@ -266,7 +266,8 @@ const BackgroundFolder::Choice& BackgroundFolder::choice_of(std::string_view pag
             if (form->page <= static_cast<int>(pages->size()))
                 choice->pdf = (*pages)[static_cast<std::size_t>(form->page - 1)];
             else
-                not_used(file, "it has " + std::to_string(pages->size()) + " pages, " + std::string(page_class) +
+                not_used(file, "it has " + std::to_string(pages->size()) + (pages->size() == 1 ? " page, " : " pages, ") +
+                                   std::string(page_class) +
                                    " is page " + std::to_string(form->page));
         }
     }
