@@ -148,10 +148,12 @@ TEST(PdfBackgrounds, OurOwnDrawnSheetAsBackgroundPrintsAsTheDrawnSheet) {
 
 TEST(PdfBackgrounds, AFormsWholePdfServesItsPagesEachEmbeddedOnceAndAPageFileWins) {
     if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    const QByteArray whole = empty_sheets({"TF_w37181", "TF_w37182", "TF_w37183", "TF_w37184"});
+    const QByteArray first = empty_sheets({"TF_w37181"});
     ScansFolder scans;
-    scans.write("PIT-37(25).pdf", empty_sheets({"TF_w37181", "TF_w37182", "TF_w37183", "TF_w37184"}));
+    scans.write("PIT-37(25).pdf", whole);
     // Page 4's own file is a drawn page 1: it wins over the form's page 4.
-    scans.write("TF_w37184.pdf", empty_sheets({"TF_w37181"}));
+    scans.write("TF_w37184.pdf", first);
     HostData data;
     Renderer r;
     const QByteArray pdf = document_of(r.renderer, data, {"TF_w37181", "TF_w37182", "TF_w37182", "TF_w37184"});
@@ -197,6 +199,7 @@ TEST(PdfBackgrounds, AFileThatCannotBeUsedIsNamedAndTheDrawnBackgroundServes) {
         {"the form's file too short", "PIT-37(25).pdf", Unusable::Bytes, {}, "it has 1 page, TF_w37182 is page 2"},
     };
     HostData data;
+    const QByteArray drawn_page = empty_sheets({"TF_w37181"});
     for (const Unusable& c : cases) {
         SCOPED_TRACE(c.name);
         ScansFolder scans;
@@ -204,12 +207,12 @@ TEST(PdfBackgrounds, AFileThatCannotBeUsedIsNamedAndTheDrawnBackgroundServes) {
         if (c.kind == Unusable::Fifo) {
             ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         } else if (c.kind == Unusable::Encrypted) {
-            scans.write("plain.pdf", empty_sheets({"TF_w37181"}));
+            scans.write("plain.pdf", drawn_page);
             if (QProcess::execute("qpdf", {"--encrypt", "user", "owner", "256", "--", scans.path("plain.pdf"), file}) !=
                 0)
                 GTEST_SKIP() << "qpdf not installed";
         } else if (std::string(c.file) == "PIT-37(25).pdf") {
-            scans.write(c.file, empty_sheets({"TF_w37181"}));
+            scans.write(c.file, drawn_page);
         } else {
             scans.write(c.file, c.bytes);
         }
@@ -263,8 +266,9 @@ TEST(PdfBackgrounds, AnArchiveCopyShowsTheDrawnPageInsteadOfOneItCannotTake) {
         EXPECT_NE(r.notices[0].find(c.says), std::string::npos) << r.notices[0];
     }
     // Our own drawn page goes into an archive copy as it is.
+    const QByteArray drawn_page = empty_sheets({"TF_w37181"});
     ScansFolder scans;
-    scans.write("TF_w37181.pdf", empty_sheets({"TF_w37181"}));
+    scans.write("TF_w37181.pdf", drawn_page);
     report::LivePage live(*pages::find_page_class("TF_w37181"), data);
     Renderer r;
     EXPECT_EQ(r.pdf(filled(live), true).count("/Subtype /Form"), 1);
@@ -288,7 +292,9 @@ TEST(PdfBackgrounds, ImagesAndOutlinesShowThePdfPageAndItsPlacement) {
     const QImage plain = r.renderer.render_image(filled(live), 30);
     EXPECT_EQ(spot(plain, live.page(), 700, 500), QColor(255, 0, 0));
     // The outline is drawn over it.
-    const QImage outlined = r.renderer.render_image(live.page(), 30, {.outline = true});
+    platform::RenderOptions outline;
+    outline.outline = true;
+    const QImage outlined = r.renderer.render_image(live.page(), 30, outline);
     EXPECT_EQ(spot(outlined, live.page(), 700, 500), QColor(255, 0, 0));
     EXPECT_FALSE(outlined == plain);
     EXPECT_TRUE(r.notices.empty());
@@ -307,8 +313,37 @@ TEST(PdfBackgrounds, ImagesAndOutlinesShowThePdfPageAndItsPlacement) {
     EXPECT_NE(m.notices[0].find("placement.txt, line 3 is ignored: dx is given twice"), std::string::npos)
         << m.notices[0];
     EXPECT_NE(m.notices[1].find("line 4 is ignored: \"TF_w99\" is no page class"), std::string::npos) << m.notices[1];
-    // The sheet's PDF places the page's top-left corner 10 mm below the paper's.
-    EXPECT_GE(m.pdf(live.page()).indexOf("1.000000 0.000000 -28.346457 cm /Bg"), 0);
+}
+
+TEST(PdfBackgrounds, ThePlacementMovesTheBackgroundNotTheValues) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    const QByteArray background = empty_sheets({"TF_w37181"});
+    host::ReturnFile ret = host::load_return_text(host::find_sample("pit37")->json, "pit37");
+    report::LivePage live(*pages::find_page_class("TF_w37181"), ret.data);
+    const report::PageReport& page = filled(live);
+    const auto& s = page.settings;
+    const auto top_of = [&](const QByteArray& pdf, const QString& word) {
+        for (const testing::PdfWord& w : testing::pdf_words(pdf, s.margin_left_mm, s.margin_top_mm))
+            if (w.text == word) return w.box;
+        return QRectF();
+    };
+    ScansFolder plain;
+    plain.write("TF_w37181.pdf", background);
+    const QByteArray unmoved = Renderer().pdf(page);
+    ScansFolder moved;
+    moved.write("TF_w37181.pdf", background);
+    moved.write("placement.txt", "TF_w37181 dx=-2 dy=3 scale=1\n");
+    Renderer r;
+    const QByteArray pdf = r.pdf(page);
+    EXPECT_TRUE(r.notices.empty());
+    const double mm = 1 / report::kMmPerPixel;
+    const QRectF a = top_of(unmoved, "Identyfikator");
+    const QRectF b = top_of(pdf, "Identyfikator");
+    ASSERT_FALSE(a.isNull());
+    EXPECT_NEAR(b.left() - a.left(), -2 * mm, 0.1);
+    EXPECT_NEAR(b.top() - a.top(), 3 * mm, 0.1);
+    // A value stays where it was.
+    EXPECT_EQ(top_of(pdf, "Wąsowicz"), top_of(unmoved, "Wąsowicz"));
 }
 
 TEST(Scans, A600DpiScanIsTakenALargerOneIsNamed) {
