@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake g++ pkg-config
-  qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
+  qt6-base-dev libcups2-dev libqpdf-dev libpoppler-qt6-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
   fonts-liberation2 qt6-translations-l10n
   poppler-utils qpdf jq cups printer-driver-cups-pdf xvfb xauth python3-reportlab
   dpkg-dev file
@@ -13,8 +13,8 @@ packages=(
 )
 if [[ ${1:-} == --print-only ]]; then
   # The demo needs neither the test tools nor the fuzzing compiler.
-  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev
-            googletest fonts-liberation2 qt6-translations-l10n)
+  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev libpoppler-qt6-dev nlohmann-json3-dev
+            libgtest-dev googletest fonts-liberation2 qt6-translations-l10n)
 fi
 
 missing=()
