@@ -5,15 +5,16 @@ set -euo pipefail
 
 packages=(
   build-essential cmake g++ pkg-config
-  qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
+  qt6-base-dev libcups2-dev libqpdf-dev libharfbuzz-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
   fonts-liberation2
   poppler-utils qpdf jq cups printer-driver-cups-pdf xvfb xauth python3-reportlab
+  python3-fonttools ghostscript mupdf-tools
   dpkg-dev file
   clang libclang-rt-14-dev
 )
 if [[ ${1:-} == --print-only ]]; then
   # The demo needs neither the test tools nor the fuzzing compiler.
-  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev
+  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev libharfbuzz-dev nlohmann-json3-dev libgtest-dev
             googletest fonts-liberation2)
 fi
 
