@@ -27,6 +27,12 @@ int fail(const std::string& message) {
     return 2;
 }
 
+// An output that could not be written: exit status 1, as for every command.
+int cannot_write(const std::string& what) {
+    std::fprintf(stderr, "dek2018 render: cannot write %s\n", what.c_str());
+    return 1;
+}
+
 std::string joined(const std::vector<std::string_view>& names) {
     std::string list;
     for (std::string_view n : names) list += (list.empty() ? "" : ", ") + std::string(n);
@@ -140,13 +146,13 @@ int cmd_render(const Invocation& args) {
         } else {
             QImageWriter writer(&buffer, "png");
             if (!writer.write(platform::render_image(page, dpi, options)))
-                return fail("cannot write " + out + ": " + writer.errorString().toStdString());
+                return cannot_write(out + ": " + writer.errorString().toStdString());
         }
         try {
             platform::write_file_replacing(out,
                                            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         } catch (const platform::OutputError& e) {
-            return fail("cannot write " + std::string(e.what()));
+            return cannot_write(e.what());
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dek2018 render: %s\n", e.what());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # dek2018 render as a user runs it: PDF and PNG of a filled page; errors with
-# exit status 2 and a message naming what is wrong.
+# a message naming what is wrong, exit status 2 for bad input and 1 for an
+# output that could not be written.
 set -u
 exe=$1
 sample=$2
@@ -37,7 +38,7 @@ for page in TF_w36181 TF_wb18_1 TF_w2818_1 TF_w28b18_1; do
   check "other_form_$page" 2 "dek2018 render: $page is no page of a PIT-37 return; its pages: $pit37_pages" -- \
     "$sample" --page $page --nrp 1 --nr 1 --ilb 1 --nrsp 1 --out "$dir/x.pdf"
 done
-check missing_folder 2 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
+check missing_folder 1 "cannot write $dir/no/such/x.pdf" -- "$sample" --page TF_w37181 --out "$dir/no/such/x.pdf"
 echo '{"form": "PIT-37", "rekdek": {"rok": "2018"}}' >"$dir/bad.json"
 check bad_return 2 "rekdek.rok: wrong type" -- "$dir/bad.json" --page TF_w37181 --out "$dir/x.pdf"
 check bad_extension 2 "OUT must end in .pdf or .png" -- "$sample" --page TF_w37181 --out "$dir/x.tif"
