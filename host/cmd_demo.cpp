@@ -21,8 +21,8 @@ int cmd_demo(const Invocation& args) {
 
     prepare_headless();
     CommandApplication app;
-    platform::SystemPrinters printers = system_printers(out);
-    printers.set_index(printers.pdf_printer_index());
+    // Files only: the print server is never asked.
+    platform::SystemPrinters printers = system_printers(out, platform::CupsUse::never);
 
     int errors = 0;
     for (const Sample& sample : samples()) {

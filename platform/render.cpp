@@ -499,12 +499,12 @@ bool PageRenderer::draw_pdf_page(PdfDocument& document, const report::PageReport
     // edge up): the sheet as designed, then placed on the paper by the fit,
     // as paint_page places it.
     constexpr double kPointsPerMm = 72.0 / 25.4;
-    constexpr double kPageHeightPt = 842.0;
+    const double page_height_pt = document.page_height_pt();
     const auto& s = page.settings;
     const SheetFit& fit = options.fit;
     const double scale = fit.scale * report::kMmPerPixel * kPointsPerMm;
     pdf.set_matrix(QTransform(scale, 0, 0, -scale, (fit.dx_mm + fit.scale * s.margin_left_mm) * kPointsPerMm,
-                              kPageHeightPt - (fit.dy_mm + fit.scale * s.margin_top_mm) * kPointsPerMm));
+                              page_height_pt - (fit.dy_mm + fit.scale * s.margin_top_mm) * kPointsPerMm));
     const report::FormDescription* form = form_of_page(page);
     if (under) {
         // The fit places the background with the sheet, after its own placement.
@@ -521,9 +521,13 @@ bool PageRenderer::draw_pdf_page(PdfDocument& document, const report::PageReport
 }
 
 void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options) {
+    constexpr double kPointsPerMm = 72.0 / 25.4;
+    const bool a4 = options.paper_mm == QSizeF(kA4WidthMm, kA4HeightMm);
     {
-        std::unique_ptr<PdfDocument> document =
-            pdf_document(PdfOptions{.title = QString::fromStdString(page.class_name())});
+        std::unique_ptr<PdfDocument> document = pdf_document(
+            PdfOptions{.title = QString::fromStdString(page.class_name()),
+                       .page_width_pt = a4 ? 595.0 : std::round(options.paper_mm.width() * kPointsPerMm),
+                       .page_height_pt = a4 ? 842.0 : std::round(options.paper_mm.height() * kPointsPerMm)});
         bool drawn = false;
         try {
             drawn = draw_pdf_page(*document, page, options);
@@ -538,7 +542,7 @@ void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, con
         caches_->documents.erase(document.get());
     }
     QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageSize(a4 ? QPageSize(QPageSize::A4) : QPageSize(options.paper_mm, QPageSize::Millimeter));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(1200);

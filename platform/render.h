@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -25,6 +26,9 @@ namespace dek::platform {
 struct RenderOptions {
     bool outline = false;  // debug: outline every element's rectangle with its name
     SheetFit fit;          // where the sheet lands on the paper (default: as designed)
+    // The paper in millimetres, for a PDF: A4, or the paper of a printer
+    // without A4 (the fit then places the sheet on it).
+    QSizeF paper_mm{210.0, 297.0};
 };
 
 // Paints a filled page: background first, then the enabled elements in
