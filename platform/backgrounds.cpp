@@ -32,8 +32,7 @@ struct FormPages {
 const std::vector<FormPages>& form_pages() {
     static const std::vector<FormPages> forms = {
         {"PIT-37(25).pdf", {"TF_w37181", "TF_w37182", "TF_w37183", "TF_w37184"}},
-        {"PIT-36(26).pdf",
-         {"TF_w36181", "TF_w36182", "TF_w36183", "TF_w36184", "TF_w36185", "TF_w36186", "TF_w36187"}},
+        {"PIT-36(26).pdf", {"TF_w36181", "TF_w36182", "TF_w36183", "TF_w36184", "TF_w36185", "TF_w36186", "TF_w36187"}},
         {"PIT-36L(15).pdf", {"TF_w36l18_1", "TF_w36l18_2", "TF_w36l18_3", "TF_w36l18_4"}},
         {"PIT-28(21).pdf", {"TF_w2818_1", "TF_w2818_2", "TF_w2818_3", "TF_w2818_4"}},
         {"PIT-28-A(18).pdf", {"TF_w28a18_1"}},
@@ -71,7 +70,7 @@ QByteArray read_regular_file(const QString& path) {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) throw BackgroundError(std::string("it cannot be read: ") + std::strerror(errno));
     if (!S_ISREG(st.st_mode)) throw BackgroundError("it is not a regular file");
     if (st.st_size > kMaxFileBytes)
@@ -266,8 +265,8 @@ const BackgroundFolder::Choice& BackgroundFolder::choice_of(std::string_view pag
             if (form->page <= static_cast<int>(pages->size()))
                 choice->pdf = (*pages)[static_cast<std::size_t>(form->page - 1)];
             else
-                not_used(file, "it has " + std::to_string(pages->size()) + (pages->size() == 1 ? " page, " : " pages, ") +
-                                   std::string(page_class) +
+                not_used(file, "it has " + std::to_string(pages->size()) +
+                                   (pages->size() == 1 ? " page, " : " pages, ") + std::string(page_class) +
                                    " is page " + std::to_string(form->page));
         }
     }
@@ -287,8 +286,8 @@ bool BackgroundFolder::has_scans() const {
     const QDir dir(dir_);
     for (const report::PageClass& cls : pages::page_classes())
         for (const char* suffix : kScanSuffixes) {
-            const QString file = dir.filePath(QString::fromUtf8(cls.name.data(), static_cast<qsizetype>(cls.name.size())) +
-                                              QLatin1String(suffix));
+            const QString file = dir.filePath(
+                QString::fromUtf8(cls.name.data(), static_cast<qsizetype>(cls.name.size())) + QLatin1String(suffix));
             if (QFileInfo::exists(file)) return true;
         }
     return false;

@@ -69,9 +69,7 @@ public:
     void handleEOF() override {}
 
 private:
-    bool first_visit(QPDFObjectHandle obj) {
-        return !obj.isIndirect() || seen_.insert(obj.getObjGen()).second;
-    }
+    bool first_visit(QPDFObjectHandle obj) { return !obj.isIndirect() || seen_.insert(obj.getObjGen()).second; }
     void note(std::string what) {
         if (found_.empty()) found_ = std::move(what);
     }
@@ -238,8 +236,8 @@ QSizeF prepare_page(PdfBackgroundPage::Source& src, QPDFPageObjectHelper page, s
     }
     // The crop box through the form's matrix: its upright bounds.
     double left = 1e300, right = -1e300, bottom = 1e300, top = -1e300;
-    for (const auto& [x, y] : {std::pair{crop.llx, crop.lly}, {crop.llx, crop.ury}, {crop.urx, crop.lly},
-                               std::pair{crop.urx, crop.ury}}) {
+    for (const auto& [x, y] :
+         {std::pair{crop.llx, crop.lly}, {crop.llx, crop.ury}, {crop.urx, crop.lly}, std::pair{crop.urx, crop.ury}}) {
         const double px = m[0] * x + m[2] * y + m[4];
         const double py = m[1] * x + m[3] * y + m[5];
         left = std::min(left, px);
@@ -256,7 +254,7 @@ QSizeF prepare_page(PdfBackgroundPage::Source& src, QPDFPageObjectHelper page, s
 }  // namespace
 
 std::vector<std::shared_ptr<const PdfBackgroundPage>> read_pdf_background(const QByteArray& bytes,
-                                                                           const QString& name) {
+                                                                          const QString& name) {
     auto src = std::make_shared<PdfBackgroundPage::Source>();
     src->bytes = bytes;
     std::vector<std::shared_ptr<const PdfBackgroundPage>> out;
@@ -301,15 +299,9 @@ std::vector<std::shared_ptr<const PdfBackgroundPage>> read_pdf_background(const 
     return out;
 }
 
-const QImage& PdfBackgroundPage::image(double dpi) const {
-    if (image_.isNull() || std::abs(image_dpi_ - dpi) > 0.01) {
-        image_ = {};
-        if (std::unique_ptr<Poppler::Page> page = source_->poppler->page(index_)) {
-            image_ = page->renderToImage(dpi, dpi);
-            image_dpi_ = dpi;
-        }
-    }
-    return image_;
+QImage PdfBackgroundPage::image(double dpi) const {
+    const std::unique_ptr<Poppler::Page> page = source_->poppler->page(index_);
+    return page ? page->renderToImage(dpi, dpi) : QImage();
 }
 
 QRectF PdfBackgroundPage::ink_mm() const {
@@ -381,7 +373,8 @@ QByteArray PdfUnderlay::apply(const QByteArray& pdf) const {
         writer.setOutputMemory();
         writer.write();
         std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()), static_cast<qsizetype>(buffer->getSize()));
+        return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()),
+                          static_cast<qsizetype>(buffer->getSize()));
     } catch (const BackgroundError&) {
         throw;
     } catch (const std::exception& e) {

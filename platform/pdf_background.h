@@ -55,8 +55,8 @@ public:
     // font Helvetica is not embedded", "transparency").
     const std::string& pdfa_obstacle() const { return pdfa_obstacle_; }
     // The page as an image at `dpi` (the crop box, white behind it, form
-    // fields not drawn). The last one made is kept.
-    const QImage& image(double dpi) const;
+    // fields not drawn).
+    QImage image(double dpi) const;
 
     // The page's PDF internals, for the document that embeds it.
     const Source& source() const { return *source_; }
@@ -68,8 +68,6 @@ private:
     QString name_;
     QSizeF size_mm_;
     std::string pdfa_obstacle_;
-    mutable QImage image_;
-    mutable double image_dpi_ = 0;
     mutable QRectF ink_;
     mutable bool ink_known_ = false;
 };
@@ -77,8 +75,7 @@ private:
 // The pages of a PDF file's contents (`name` names it in notices), in
 // order. Throws BackgroundError when it is not a readable PDF of at least
 // one page, or when it is encrypted so that its content cannot be read.
-std::vector<std::shared_ptr<const PdfBackgroundPage>> read_pdf_background(const QByteArray& bytes,
-                                                                           const QString& name);
+std::vector<std::shared_ptr<const PdfBackgroundPage>> read_pdf_background(const QByteArray& bytes, const QString& name);
 
 // The background pages to put under pages of a document of ours, each page
 // counted from 0.

@@ -237,7 +237,15 @@ public:
 
     BackgroundNotice notice = [](const std::string& line) { std::fprintf(stderr, "dek2018: %s\n", line.c_str()); };
 
+    void paint_background(QPainter& p, const UserBackground& background, const report::PageReport& page);
+
 private:
+    struct PdfImage {
+        const PdfBackgroundPage* page = nullptr;
+        double dpi = 0;
+        QImage image;
+    };
+    PdfImage pdf_image_;
     BackgroundFolder* folder() {
         if (!folder_read_) {
             folder_read_ = true;
@@ -343,27 +351,6 @@ QRectF band_to_paper_mm(const report::PageReport& page, const QRectF& r) {
                   r.width() * report::kMmPerPixel, r.height() * report::kMmPerPixel);
 }
 
-// The user's background of a page on a painter counting millimetres from the
-// paper's top-left corner: a PDF page 1:1 from that corner as an image as
-// fine as the device shows it (up to 600 dpi on an image, 300 elsewhere), a
-// scan stretched into the page's image rectangle; both moved and scaled as
-// the placement says.
-void paint_user_background(QPainter& p, const UserBackground& background, const report::PageReport& page) {
-    p.save();
-    p.translate(background.placement.dx_mm, background.placement.dy_mm);
-    p.scale(background.placement.scale, background.placement.scale);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    if (background.pdf) {
-        const QTransform t = p.deviceTransform();
-        const double cap = p.device()->devType() == QInternal::Image ? 600 : 300;
-        const double dpi = std::clamp(std::round(std::hypot(t.m11(), t.m12()) * 25.4), 36.0, cap);
-        p.drawImage(QRectF(QPointF(0, 0), background.pdf->size_mm()), background.pdf->image(dpi));
-    } else {
-        p.drawImage(band_to_paper_mm(page, qrect(page.QRI_obr_str.rect)), background.scan);
-    }
-    p.restore();
-}
-
 const report::FormDescription* form_of_page(const report::PageReport& page) {
     return page.layout().form.empty() ? nullptr : &pages::form_of(page.layout().form);
 }
@@ -419,6 +406,31 @@ void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const r
     }
 }
 
+// The user's background of a page on a painter counting millimetres from the
+// paper's top-left corner: a PDF page 1:1 from that corner as an image as
+// fine as the device shows it (up to 600 dpi on an image, 300 elsewhere), a
+// scan stretched into the page's image rectangle; both moved and scaled as
+// the placement says.
+void PageRenderer::Caches::paint_background(QPainter& p, const UserBackground& background,
+                                            const report::PageReport& page) {
+    p.save();
+    p.translate(background.placement.dx_mm, background.placement.dy_mm);
+    p.scale(background.placement.scale, background.placement.scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (background.pdf) {
+        const QTransform t = p.deviceTransform();
+        const double cap = p.device()->devType() == QInternal::Image ? 600 : 300;
+        const double dpi = std::clamp(std::round(std::hypot(t.m11(), t.m12()) * 25.4), 36.0, cap);
+        // The last image made is kept: a preview repaints its sheet often.
+        if (pdf_image_.page != background.pdf.get() || pdf_image_.dpi != dpi)
+            pdf_image_ = {background.pdf.get(), dpi, background.pdf->image(dpi)};
+        p.drawImage(QRectF(QPointF(0, 0), background.pdf->size_mm()), pdf_image_.image);
+    } else {
+        p.drawImage(band_to_paper_mm(page, qrect(page.QRI_obr_str.rect)), background.scan);
+    }
+    p.restore();
+}
+
 PageRenderer::PageRenderer() : caches_(std::make_unique<Caches>()) {}
 PageRenderer::~PageRenderer() = default;
 
@@ -442,7 +454,7 @@ void PageRenderer::paint_page(QPainter& painter, const report::PageReport& page,
     if (!background.drawn()) {
         painter.save();
         painter.scale(px_per_mm, px_per_mm);
-        paint_user_background(painter, background, page);
+        caches_->paint_background(painter, background, page);
         painter.restore();
     }
     painter.translate(s.margin_left_mm * px_per_mm, s.margin_top_mm * px_per_mm);
@@ -555,7 +567,8 @@ QRectF PageRenderer::drawn_extent(const report::PageReport& page) {
     }
     QRectF mm = band_to_paper_mm(page, drawn);
     if (!background.drawn()) {
-        const QRectF ink = background.pdf ? background.pdf->ink_mm() : band_to_paper_mm(page, qrect(page.QRI_obr_str.rect));
+        const QRectF ink =
+            background.pdf ? background.pdf->ink_mm() : band_to_paper_mm(page, qrect(page.QRI_obr_str.rect));
         const Placement& p = background.placement;
         const QRectF placed(p.dx_mm + p.scale * ink.left(), p.dy_mm + p.scale * ink.top(), p.scale * ink.width(),
                             p.scale * ink.height());

@@ -24,7 +24,7 @@ for path in ./usr/bin/dek2018 ./usr/share/man/man1/dek2018.1.gz; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation2 qt6-translations-l10n libqt6gui6 libqt6printsupport6 libqpdf29 libcups2; do
+for dep in fonts-liberation2 qt6-translations-l10n libqt6gui6 libqt6printsupport6 libqpdf29 libpoppler-qt6-3 libcups2; do
   [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
 done
 

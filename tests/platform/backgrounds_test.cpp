@@ -2,10 +2,11 @@
 // stood in for by PDFs of our own drawn sheets and small hand-made PDFs, and
 // scans; what cannot be used is named in a notice and the drawn background
 // serves.
-#include <sys/stat.h>
-#include <sys/types.h>
+#include "platform/backgrounds.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -19,7 +20,6 @@
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "pages/page_classes.h"
-#include "platform/backgrounds.h"
 #include "platform/render.h"
 #include "tests/platform/pdf_words.h"
 
@@ -279,7 +279,8 @@ TEST(PdfBackgrounds, AnArchiveCopyShowsTheDrawnPageInsteadOfOneItCannotTake) {
 QColor spot(const QImage& img, const report::PageReport& page, double x, double y) {
     const auto& s = page.settings;
     const auto dots = [](double mm) { return static_cast<int>(mm / 25.4 * 30); };
-    return img.pixelColor(dots(s.margin_left_mm + x * report::kMmPerPixel), dots(s.margin_top_mm + y * report::kMmPerPixel));
+    return img.pixelColor(dots(s.margin_left_mm + x * report::kMmPerPixel),
+                          dots(s.margin_top_mm + y * report::kMmPerPixel));
 }
 
 TEST(PdfBackgrounds, ImagesAndOutlinesShowThePdfPageAndItsPlacement) {
