@@ -1,11 +1,14 @@
 #include "platform/cups.h"
 
 #include <cups/cups.h>
+#include <cups/ppd.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <fstream>
 
 #include "platform/platform.h"
 
@@ -126,6 +129,32 @@ std::optional<QueuePaper> cups_paper_without_a4(const std::string& queue) {
     }
     cupsFreeDests(1, dest);
     return paper;
+}
+
+std::string cups_ppd_a4_area(const std::string& queue) {
+    char file[1024] = "";
+    time_t modified = 0;
+    // The PPD functions are deprecated for IPP Everywhere printers; a queue
+    // made from a PPD still states its printable area there, as written.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    const http_status_t got = cupsGetPPD3(CUPS_HTTP_DEFAULT, queue.c_str(), &modified, file, sizeof file);
+#pragma GCC diagnostic pop
+    if (got != HTTP_STATUS_OK || file[0] == '\0') return {};
+    std::string found;
+    {
+        std::ifstream ppd(file);
+        std::string line;
+        while (std::getline(ppd, line)) {
+            if (line.starts_with("*ImageableArea A4/") || line.starts_with("*ImageableArea A4:")) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                found = line.substr(0, 120);
+                break;
+            }
+        }
+    }
+    ::unlink(file);
+    return found;
 }
 
 namespace {
