@@ -10,7 +10,10 @@
 # lies where the PDF printer puts it; on the other every word lies inside
 # the printable area, the sheet shrunk alike across and down, and standard
 # error says so once; with --no-fit that queue too gets the sheet as
-# designed.
+# designed. Then: the edge-to-edge queue stopped is refused before the
+# first prompt; a queue with Letter paper only gets page 1 fitted whole on
+# Letter; a queue whose PPD states a printable area of 1e308 points gets an
+# error naming the queue and the PPD's numbers.
 #   cups_print.sh DEK2018 RETURN_FILE
 # Needs: cups (cupsd, lpadmin, lpstat), printer-driver-cups-pdf (run by cupsd
 # as root, as the backend requires), poppler-utils (pdfinfo, pdftotext,
