@@ -12,6 +12,7 @@
 #include "host/preview_window.h"
 #include "host/print_session.h"
 #include "host/return_file.h"
+#include "host/screen_application.h"
 #include "platform/output_file.h"
 #include "platform/printers.h"
 #include "platform/qt_platform.h"
@@ -55,11 +56,13 @@ int cmd_preview(const Invocation& args) {
     const std::optional<std::string> grab_to = args.value("grab");
     std::optional<std::filesystem::path> settings;
     if (auto named = args.value("settings")) settings = *named;
+    // Grabbed, the window is made off screen; shown, it needs a display, and
+    // without one nothing is read or written.
+    if (grab_to) prepare_headless();
+    if (!grab_to && !display_named("preview")) return 2;
     std::optional<ReturnFile> loaded = load_for_dialog("preview", file, settings);
     if (!loaded) return 2;
-
-    if (grab_to) prepare_headless();
-    CommandApplication app;
+    ScreenApplication app("preview");
     platform::SystemPrinters printers = system_printers(out);
     platform::QtPlatform printing(printers);
     PreviewWindow window(*loaded, printing, file);

@@ -8,10 +8,12 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/commands.h"
+#include "host/form_pages.h"
+#include "host/print_session.h"
 #include "host/return_file.h"
-#include "jobs/w28f_18.h"
 #include "pages/page_classes.h"
 #include "platform/output_file.h"
 #include "platform/render.h"
@@ -29,6 +31,12 @@ int fail(const std::string& message) {
 int cannot_write(const std::string& what) {
     std::fprintf(stderr, "dek2018 render: cannot write %s\n", what.c_str());
     return 1;
+}
+
+std::string joined(const std::vector<std::string_view>& names) {
+    std::string list;
+    for (std::string_view n : names) list += (list.empty() ? "" : ", ") + std::string(n);
+    return list;
 }
 
 bool parse_int(const std::string& s, int lo, int hi, int& out) {
@@ -64,8 +72,6 @@ int cmd_render(const Invocation& args) {
     }
     const bool pdf = out.ends_with(".pdf");
     if (!pdf && !out.ends_with(".png")) return fail("OUT must end in .pdf or .png: " + out);
-    const report::PageClass* cls = pages::find_page_class(page_class);
-    if (cls == nullptr) return fail("unknown page class " + page_class);
 
     ReturnFile ret;
     try {
@@ -74,9 +80,18 @@ int cmd_render(const Invocation& args) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
+    // Only a page the return's print job prints is filled from it: a page of
+    // another form would read records this return does not fill.
+    const std::vector<std::string_view> printed = printed_page_classes(ret.form);
+    const std::string form(form_name(ret.form));
+    const report::PageClass* cls = pages::find_page_class(page_class);
+    if (cls == nullptr)
+        return fail("unknown page class " + page_class + "; the pages of a " + form + " return: " + joined(printed));
+    if (std::find(printed.begin(), printed.end(), page_class) == printed.end())
+        return fail(page_class + " is no page of a " + form + " return; its pages: " + joined(printed));
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawn off screen, whatever display the environment names (or a dead one).
+    prepare_headless();
     int argc = 1;
     char name[] = "dek2018";
     char* argv[] = {name, nullptr};
@@ -87,7 +102,7 @@ int cmd_render(const Invocation& args) {
         // record, which the print job fills from the PIT-28 return just before
         // each such sheet: the page is rendered as the job prints it.
         if (ret.form == Form::pit28) {
-            if (auto prepare = jobs::preparation_of(jobs::pit28_job(), page_class)) prepare(ret.data);
+            if (auto prepare = jobs::preparation_of(print_job(ret.form), page_class)) prepare(ret.data);
         }
         report::LivePage live(*cls, ret.data);
         report::PageReport& page = live.page();

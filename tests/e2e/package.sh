@@ -24,9 +24,14 @@ for path in ./usr/bin/dek2018 ./usr/share/man/man1/dek2018.1.gz; do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation2 libqt6gui6 libqt6printsupport6 libqpdf29 libcups2; do
+for dep in fonts-liberation2 qt6-translations-l10n libqt6gui6 libqt6printsupport6 libqpdf29 libcups2; do
   [[ ", $depends," == *", $dep "* || ", $depends," == *", $dep,"* ]] || fail "Depends lacks $dep: $depends"
 done
+
+# The description is one text, not CMake's list of its pieces.
+description=$(dpkg-deb -f "$deb" Description)
+[[ $description != *" ;"* && $description == *"blank A4 sheets, each sheet"* && $description == *"dialog; also as"* ]] ||
+  fail "Description: $description"
 
 # The manual page in the package is the one the build made from the help texts.
 dpkg-deb -x "$deb" "$work/root"
@@ -35,5 +40,6 @@ grep -q '^\.TH DEK2018 1 ' "$work/page" || fail "not a manual page"
 for command in check sample render dialog print preview demo; do
   grep -q "^\\.SS \"dek2018 $command\"$" "$work/page" || fail "no section for $command"
 done
+grep -q '^\.SH RETURN FILES$' "$work/page" || fail "no section on the return file's format"
 "$work/root/usr/bin/dek2018" --version | grep -q '^dek2018 [0-9]' || fail "the packaged program does not run"
 echo "package: $(basename "$deb"), Depends: $depends"
