@@ -1,11 +1,14 @@
 #include "platform/cups.h"
 
 #include <cups/cups.h>
+#include <cups/ppd.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <fstream>
 
 #include "platform/platform.h"
 
@@ -97,35 +100,72 @@ std::string cups_queue_stopped(const std::string& queue) {
     return why;
 }
 
-std::optional<PrinterPaper> cups_a4_paper(const std::string& queue) {
+namespace {
+
+// Runs `read` on the queue's destination and its supported options; empty
+// when the queue is not there or states nothing.
+template <typename Read>
+auto with_dest_info(const std::string& queue, Read read) -> decltype(read(nullptr, nullptr)) {
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
     if (dest == nullptr) return std::nullopt;
-    std::optional<PrinterPaper> paper;
+    decltype(read(nullptr, nullptr)) result;
     if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
-        cups_size_t size;
-        if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, kA4Media, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0)
-            paper = paper_of(size);
+        result = read(dest, info);
         cupsFreeDestInfo(info);
     }
     cupsFreeDests(1, dest);
-    return paper;
+    return result;
+}
+
+bool lists_a4(cups_dest_t* dest, cups_dinfo_t* info, cups_size_t& size) {
+    return cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, kA4Media, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
+}
+
+}  // namespace
+
+std::optional<PrinterPaper> cups_a4_paper(const std::string& queue) {
+    return with_dest_info(queue, [](cups_dest_t* dest, cups_dinfo_t* info) -> std::optional<PrinterPaper> {
+        cups_size_t size;
+        if (!lists_a4(dest, info, size)) return std::nullopt;
+        return paper_of(size);
+    });
 }
 
 std::optional<QueuePaper> cups_paper_without_a4(const std::string& queue) {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
-    if (dest == nullptr) return std::nullopt;
-    std::optional<QueuePaper> paper;
-    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+    return with_dest_info(queue, [](cups_dest_t* dest, cups_dinfo_t* info) -> std::optional<QueuePaper> {
         cups_size_t size;
-        const bool has_a4 =
-            cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, kA4Media, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0;
-        if (!has_a4 && cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) != 0 &&
-            size.width > 0 && size.length > 0)
-            paper = QueuePaper{size.media, paper_of(size)};
-        cupsFreeDestInfo(info);
+        if (lists_a4(dest, info, size)) return std::nullopt;
+        if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) == 0 ||
+            size.width <= 0 || size.length <= 0)
+            return std::nullopt;
+        return QueuePaper{size.media, paper_of(size)};
+    });
+}
+
+std::string cups_ppd_a4_area(const std::string& queue) {
+    char file[1024] = "";
+    time_t modified = 0;
+    // The PPD functions are deprecated for IPP Everywhere printers; a queue
+    // made from a PPD still states its printable area there, as written.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    const http_status_t got = cupsGetPPD3(CUPS_HTTP_DEFAULT, queue.c_str(), &modified, file, sizeof file);
+#pragma GCC diagnostic pop
+    if (got != HTTP_STATUS_OK || file[0] == '\0') return {};
+    std::string found;
+    {
+        std::ifstream ppd(file);
+        std::string line;
+        while (std::getline(ppd, line)) {
+            if (line.starts_with("*ImageableArea A4/") || line.starts_with("*ImageableArea A4:")) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                found = line.substr(0, 120);
+                break;
+            }
+        }
     }
-    cupsFreeDests(1, dest);
-    return paper;
+    ::unlink(file);
+    return found;
 }
 
 namespace {

@@ -43,6 +43,11 @@ struct QueuePaper {
 };
 std::optional<QueuePaper> cups_paper_without_a4(const std::string& queue);
 
+// The line of the queue's PPD that states its printable area of A4, as
+// written there ("*ImageableArea A4/A4: \"12 12 583 830\""); empty when the
+// queue has no PPD or the PPD no such line.
+std::string cups_ppd_a4_area(const std::string& queue);
+
 // The A4 paper of the queue's printer and how far from each edge it cannot
 // print, from the media the queue lists; empty when the queue is not there
 // or lists no A4.

@@ -7,7 +7,10 @@
 #include <QPrinterInfo>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 
 #include "platform/cups.h"
@@ -41,6 +44,12 @@ std::optional<PrinterPaper> qt_paper(const std::string& queue, std::string* stat
                       margins.bottom(), page.width() - margins.right(), page.height() - margins.top(), page.width(),
                       page.height());
         *stated = text;
+        // Numbers that did not survive the conversion are given as the
+        // queue's PPD writes them.
+        const double values[] = {margins.left(), margins.top(), margins.right(), margins.bottom()};
+        if (std::any_of(std::begin(values), std::end(values), [](double v) { return !std::isfinite(v); })) {
+            if (std::string line = cups_ppd_a4_area(queue); !line.empty()) *stated = line;
+        }
     }
     return PrinterPaper{page.size() * kMmPerPoint,
                         QRectF(printable.topLeft() * kMmPerPoint, printable.size() * kMmPerPoint)};

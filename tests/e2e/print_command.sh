@@ -72,6 +72,17 @@ check_document() {
 out_transcript() {
   "$exe" print "$@" --out "$work/sheets" --printer "$pdf_printer" >"$work/out_transcript" 2>/dev/null || true
 }
+# start_print_server MODE: a misbehaving print server of fake_print_server.py
+# on 127.0.0.1 as CUPS_SERVER, ended with the case; what it was asked goes
+# to $work/asked.
+start_print_server() {
+  python3 "$(dirname "$0")/fake_print_server.py" "$1" "$work/port" "$work/asked" &
+  server=$!
+  trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
+  for ((i = 0; i < 100; ++i)); do [[ -s $work/port ]] && break; sleep 0.05; done
+  export CUPS_SERVER=127.0.0.1:$(cat "$work/port")
+}
+
 info='INFO Nadruk danych na oryginalnym formularzu jest niedostępny.'
 # Untick every available page ("zmiana wszystkich" inverts the ticks), then tick page 1.
 only_page1=(--click kl_zmust --click chbox_st_1)
@@ -586,11 +597,7 @@ case $case_name in
     # A print server that takes the connection and never answers: demo,
     # --pdf and --pdf-dir never ask it; --out waits at most 5 s for the
     # printer list, says so, and prints with the PDF printer.
-    python3 "$(dirname "$0")/fake_print_server.py" silent "$work/port" "$work/asked" &
-    server=$!
-    trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
-    for ((i = 0; i < 100; ++i)); do [[ -s $work/port ]] && break; sleep 0.05; done
-    export CUPS_SERVER=127.0.0.1:$(cat "$work/port")
+    start_print_server silent
     (cd "$work" && timeout 60 "$exe" demo --out "$work/demo" >"$work/stdout" 2>"$work/stderr") ||
       fail "demo: $(cat "$work/stderr")"
     timeout 60 "$exe" print "$pit37" --pdf "$work/z.pdf" >/dev/null 2>&1 || fail "--pdf"
@@ -606,11 +613,7 @@ case $case_name in
   vanishing_server)
     # The print server goes away after a sheet's document was sent, before
     # it answered for it: an error for that sheet, never a printed one.
-    python3 "$(dirname "$0")/fake_print_server.py" vanish "$work/port" "$work/asked" &
-    server=$!
-    trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
-    for ((i = 0; i < 100; ++i)); do [[ -s $work/port ]] && break; sleep 0.05; done
-    export CUPS_SERVER=127.0.0.1:$(cat "$work/port")
+    start_print_server vanish
     rc=0
     timeout 60 "$exe" print "$pit37" --out "$work/out" --printer fake --no-fit "${only_page1[@]}" \
       >"$work/stdout" 2>"$work/stderr" || rc=$?
