@@ -395,6 +395,13 @@ ReturnFile load_return_text(std::string_view text, const std::string& display_na
             loader.load_record(d.rekdek, node, key);
         } else if (key == "rek28") {
             loader.load_record(d.rek28, node, key);
+            // Two PIT-28/B attachments carry the record's four partnerships;
+            // a larger count would print a number of attachments that never
+            // come out.
+            if (d.rek28.ilzal[7] > 2)
+                loader.fail("rek28.ilzal[7]", "more than 2 PIT-28/B attachments (has " +
+                                                  std::to_string(d.rek28.ilzal[7]) +
+                                                  "): two carry the four partnerships");
         } else if (key == "rek_uz") {
             loader.load_record(d.rek_uz, node, key);
         } else if (key == "rek01") {

@@ -13,14 +13,13 @@ namespace dek::jobs {
 // the spouse), the taxpayer's sets first. Person p with n sets (`pitb_sets`)
 // gets, for each set s = 1 .. n, a pass of two sheets: page 1 with `nrp` p,
 // `nr` 2s - 1 (the first of the set's two activities) and `ilb` n, and page 2
-// with `nrp` p, `nr` 3s - 2 (the first of the set's three partnerships). A
-// person without a present entry gets no pass.
+// with `nrp` p, `nr` 3s - 2 (the first of the set's three partnerships), the
+// entries counted over the present ones. A person without a present entry
+// gets no pass.
 //
 // The passes do not depend on the ticks: each sheet of a pass is skipped on
 // its own when its box is unticked, so unticking page 1 never drops a
-// person's partnership pages, nor page 2 the totals of page 1. The sets go
-// by the highest present entry, so an activity or partnership is printed at
-// its own position even when an earlier one is empty.
+// person's partnership pages, nor page 2 the totals of page 1.
 std::vector<std::vector<VariantFields>> pitb_passes(const HostData& data, int persons);
 
 }  // namespace dek::jobs

@@ -66,12 +66,20 @@ void run_print_job(const PrintJob& job, const JobContext& ctx) {
         }
         const StepLoop& loop = std::get<StepLoop>(entry);
         const auto passes = loop.passes(ctx.data, ctx.ticked);
-        const int count = static_cast<int>(passes.size());
-        for (int n = 0; n < count; ++n) {
-            const auto& pass = passes[static_cast<std::size_t>(n)];
+        // The person a pass is printed for: the `nrp` its first sheet gets.
+        const auto person_of = [](const std::vector<VariantFields>& pass) {
+            return pass.empty() ? 0 : pass.front().nrp.value_or(0);
+        };
+        for (std::size_t n = 0; n < passes.size(); ++n) {
+            const auto& pass = passes[n];
             if (pass.size() != loop.body.size()) throw std::logic_error("loop pass does not match its steps");
+            const int person = person_of(pass);
+            const auto same = [&](const std::vector<VariantFields>& other) { return person_of(other) == person; };
+            const auto before = passes.begin() + static_cast<std::ptrdiff_t>(n);
+            const int number = static_cast<int>(std::count_if(passes.begin(), before, same)) + 1;
+            const int count = static_cast<int>(std::count_if(passes.begin(), passes.end(), same));
             for (std::size_t i = 0; i < loop.body.size(); ++i)
-                run_step(job, ctx, Sheet{loop.body[i], n + 1, count}, pass[i]);
+                run_step(job, ctx, Sheet{loop.body[i], number, count, person}, pass[i]);
         }
     }
 }

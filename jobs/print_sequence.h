@@ -66,11 +66,14 @@ struct PrintJob {
 };
 
 // A sheet about to be printed: the step that prints it and, for a step of a
-// loop, its pass (counted from 1) among the loop's passes.
+// loop, its pass (counted from 1) among the loop's passes. When the loop's
+// passes are printed for persons (they give `nrp`), the sheet tells the
+// person, and its pass is counted among that person's passes only.
 struct Sheet {
     const PageStep& step;
     int pass = 0;    // 0: the step is not in a loop
-    int passes = 0;  // the passes of its loop
+    int passes = 0;  // the passes of its loop (of the person's, with a person)
+    int person = 0;  // the `nrp` of the pass, 0 when it names no person
 };
 
 // Told of each sheet after its page is filled, just before it goes to the printer.

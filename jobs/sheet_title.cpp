@@ -25,10 +25,15 @@ std::string sheet_title(const DialogDescription& dialog, const Sheet& sheet) {
         if (box.name == sheet.step.checkbox) title = collapse_blanks(box.caption);
     }
     if (title.empty()) throw std::logic_error("the dialog has no checkbox " + std::string(sheet.step.checkbox));
+    const std::string set = sheet.passes > 1 ? "zestaw " + std::to_string(sheet.pass) : "";
+    if (sheet.person != 0) {
+        const std::string person = sheet.person == 1 ? "podatnik" : "małżonek";
+        return title + " (" + person + (set.empty() ? "" : ", " + set) + ")";
+    }
     for (std::string_view person : {"(podatnik)", "(małżonek)"}) {
         if (sheet.step.prompt.find(person) != std::string_view::npos) title += " " + std::string(person);
     }
-    if (sheet.passes > 1) title += " (zestaw " + std::to_string(sheet.pass) + ")";
+    if (!set.empty()) title += " (" + set + ")";
     return title;
 }
 

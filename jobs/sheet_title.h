@@ -11,10 +11,13 @@
 namespace dek::jobs {
 
 // The caption of the dialog's checkbox that selected the sheet, runs of
-// blanks made one ("PIT/O  2/4" -> "PIT/O 2/4"); then " (podatnik)" or
-// " (małżonek)" when the sheet's prompt names the person; then " (zestaw s)"
-// for the s-th pass of a loop that makes more than one (the PIT/B and
-// PIT-28/B sets). Throws std::logic_error when the dialog has no such box.
+// blanks made one ("PIT/O  2/4" -> "PIT/O 2/4"); then the person when the
+// sheet's prompt names one, " (podatnik)" or " (małżonek)". A sheet of a loop
+// printed per person (the PIT/B sets) names its person likewise, with the
+// set when that person has more than one: " (małżonek, zestaw 2)". A loop
+// printed for no person (the PIT-28/B attachments) gives " (zestaw s)" for
+// the s-th of several passes. Throws std::logic_error when the dialog has no
+// such box.
 std::string sheet_title(const DialogDescription& dialog, const Sheet& sheet);
 
 // `text` with every run of blanks made one blank and none at either end.

@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QPen>
 #include <QTextLayout>
+#include <algorithm>
 #include <climits>
 
 namespace dek::platform {
@@ -163,6 +164,41 @@ std::vector<QGlyphRun> glyph_runs(const FontCache::Entry& font, const QString& t
     return runs;
 }
 
+std::vector<QGlyphRun> uncovered_glyphs(const std::vector<QGlyphRun>& runs, const std::vector<QRectF>& covered) {
+    if (covered.empty()) return runs;
+    std::vector<QGlyphRun> out;
+    for (const QGlyphRun& run : runs) {
+        const QRectF bounds = run.boundingRect();
+        const bool touched =
+            std::any_of(covered.begin(), covered.end(), [&](const QRectF& c) { return c.intersects(bounds); });
+        if (!touched) {
+            out.push_back(run);
+            continue;
+        }
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
+        QList<quint32> kept_glyphs;
+        QList<QPointF> kept_positions;
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QPointF& p = positions[i];
+            const QPointF middle(p.x() + advances[i].x() / 2, p.y() + (font.descent() - font.ascent()) / 2);
+            const bool hidden =
+                std::any_of(covered.begin(), covered.end(), [&](const QRectF& c) { return c.contains(middle); });
+            if (hidden) continue;
+            kept_glyphs.append(glyphs[i]);
+            kept_positions.append(p);
+        }
+        if (kept_glyphs.isEmpty()) continue;
+        QGlyphRun kept = run;
+        kept.setGlyphIndexes(kept_glyphs);
+        kept.setPositions(kept_positions);
+        out.push_back(std::move(kept));
+    }
+    return out;
+}
+
 LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) {
     TextItemDevice device;
     QPainter recorder(&device);
@@ -254,7 +290,7 @@ LaidOutForm::LaidOutForm(const report::FormDescription& form, FontCache& fonts) 
     recorder.end();
 }
 
-void LaidOutForm::paint(QPainter& p) const {
+void LaidOutForm::paint(QPainter& p, const std::vector<QRectF>& covered) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     for (const auto& step : steps_) {
@@ -274,13 +310,13 @@ void LaidOutForm::paint(QPainter& p) const {
             p.save();
             p.setClipRect(*w.clip, Qt::IntersectClip);
         }
-        for (const QGlyphRun& run : w.runs) p.drawGlyphRun(QPointF(0, 0), run);
+        for (const QGlyphRun& run : uncovered_glyphs(w.runs, covered)) p.drawGlyphRun(QPointF(0, 0), run);
         if (w.clip) p.restore();
     }
     p.restore();
 }
 
-void LaidOutForm::draw(PdfPage& page) const {
+void LaidOutForm::draw(PdfPage& page, const std::vector<QRectF>& covered) const {
     for (const auto& step : steps_) {
         if (const Box* b = std::get_if<Box>(&step)) {
             if (b->pen > 0)
@@ -291,7 +327,7 @@ void LaidOutForm::draw(PdfPage& page) const {
         }
         const Words& w = std::get<Words>(step);
         if (w.clip) page.begin_clip(*w.clip);
-        for (const QGlyphRun& run : w.runs) page.glyphs(run);
+        for (const QGlyphRun& run : uncovered_glyphs(w.runs, covered)) page.glyphs(run);
         if (w.clip) page.end_clip();
     }
 }

@@ -29,11 +29,15 @@ class LaidOutForm {
 public:
     LaidOutForm(const report::FormDescription& form, FontCache& fonts);
 
-    // Paints the form; the painter's coordinates are band pixels.
-    void paint(QPainter& painter) const;
+    // Paints the form; the painter's coordinates are band pixels. The form's
+    // glyphs whose cells lie under one of `covered` (the middle of the cell
+    // inside) are left out: a page's opaque cover that repeats the form's
+    // word there (a struck-out "NIP") would hide them, and a hidden copy of
+    // the word would still be found by text search.
+    void paint(QPainter& painter, const std::vector<QRectF>& covered = {}) const;
     // Draws the form on a page of a PDF document whose coordinates are band
-    // pixels: the same rectangles, clips and glyphs.
-    void draw(PdfPage& page) const;
+    // pixels: the same rectangles, clips and glyphs, left out as `paint` does.
+    void draw(PdfPage& page, const std::vector<QRectF>& covered = {}) const;
 
     // The rectangles, in band pixels, where the painted form prints words or
     // marks of its own: section bars, field numbers and titles, squares with
@@ -69,6 +73,10 @@ private:
     std::vector<Printed> printed_;
     mutable std::map<std::array<double, 4>, std::vector<QRectF>> printed_in_;
 };
+
+// The glyphs of `runs` whose cells (advance by ascent to descent) do not
+// have their middle inside one of `covered`.
+std::vector<QGlyphRun> uncovered_glyphs(const std::vector<QGlyphRun>& runs, const std::vector<QRectF>& covered);
 
 // The glyphs of a line of text as the painter draws it with its baseline
 // starting at `baseline`: laid out on one line in `font`, each glyph at its

@@ -16,6 +16,7 @@
 #include "platform/backgrounds.h"
 #include "platform/fonts.h"
 #include "platform/form_painter.h"
+#include "report/format.h"
 
 namespace dek::platform {
 
@@ -41,6 +42,10 @@ QString element_text(const Element& e) {
 
 // Elements whose lines break at blanks within their own rectangle as designed.
 bool wraps(const Element& e) { return e.word_wrap || e.kind == ElementKind::Memo; }
+
+// A value the formatting routines made (report::is_formatted_value) keeps to
+// one line whatever its element: it only shrinks.
+bool one_unit(const QString& text) { return report::is_formatted_value(text.toStdString()); }
 
 bool auto_width(const Element& e) { return e.kind == ElementKind::Label && e.auto_size; }
 
@@ -210,6 +215,7 @@ public:
     }
 
     ElementPlacement place(const Element& e, const report::FormDescription* form);
+    std::vector<QRectF> struck_words(const report::PageReport& page, const report::FormDescription* form);
     void paint_element(QPainter& p, const Element& e, const report::FormDescription* form, bool outline);
     void draw_element(PdfPage& page, const Element& e, const report::FormDescription* form);
 
@@ -284,17 +290,19 @@ ElementPlacement PageRenderer::Caches::place(const Element& e, const report::For
     Span span = own_span(e, room, in_field);
     std::vector<Line> lines;
     bool widened = false;
+    const bool unit = one_unit(out.text);
     if (!try_size(fonts, e, out.text, out.font_px, span.width(), room.bottom() - first,
-                  wraps(e) ? Breaks::Blanks : Breaks::None, lines)) {
+                  wraps(e) && !unit ? Breaks::Blanks : Breaks::None, lines)) {
         // Otherwise the room: lines broken at blanks, the size going down
         // until they fit; inside words only when that alone keeps the text
-        // readable.
+        // readable. A formatted value only shrinks, on its one line.
         widened = true;
         span = wide_span(e, room);
+        const Breaks breaks = unit ? Breaks::None : Breaks::Blanks;
         int chosen = 0;
         for (int px = out.font_px; px >= kSmallestPx && chosen == 0; --px)
-            if (try_size(fonts, e, out.text, px, span.width(), room.height(), Breaks::Blanks, lines)) chosen = px;
-        if (chosen < kReadablePx) {
+            if (try_size(fonts, e, out.text, px, span.width(), room.height(), breaks, lines)) chosen = px;
+        if (chosen < kReadablePx && !unit) {
             std::vector<Line> broken;
             for (int px = out.font_px; px > std::max(chosen, kSmallestPx - 1); --px) {
                 if (try_size(fonts, e, out.text, px, span.width(), room.height(), Breaks::Anywhere, broken)) {
@@ -307,7 +315,8 @@ ElementPlacement PageRenderer::Caches::place(const Element& e, const report::For
         if (chosen == 0) {
             out.fits = false;
             chosen = std::min(out.font_px, kSmallestPx);
-            try_size(fonts, e, out.text, chosen, span.width(), room.height(), Breaks::Anywhere, lines);
+            try_size(fonts, e, out.text, chosen, span.width(), room.height(), unit ? Breaks::None : Breaks::Anywhere,
+                     lines);
         }
         out.font_px = chosen;
     }
@@ -339,6 +348,20 @@ ElementPlacement PageRenderer::Caches::place(const Element& e, const report::For
     // Never beyond the field's sides.
     if (in_field && (out.rect.left() < field_box.left() - kEps || out.rect.right() > field_box.right() + kEps))
         out.fits = false;
+    return out;
+}
+
+// Where the page's enabled strike-out covers repeat a word of the form: each
+// is opaque and prints the word struck through over the form's own, so the
+// drawn form leaves its copy out (a user's scan or PDF page stays whole).
+std::vector<QRectF> PageRenderer::Caches::struck_words(const report::PageReport& page,
+                                                       const report::FormDescription* form) {
+    std::vector<QRectF> out;
+    for (const Element& e : page.DB_dane.elements) {
+        if (!e.enabled || !e.opaque || e.caption.empty()) continue;
+        if (e.font != report::FontClass::SmallStrike && e.font != report::FontClass::LargeStrike) continue;
+        out.push_back(place(e, form).rect);
+    }
     return out;
 }
 
@@ -462,7 +485,8 @@ void PageRenderer::paint_page(QPainter& painter, const report::PageReport& page,
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     const report::FormDescription* form = form_of_page(page);
-    if (background.drawn() && form != nullptr) caches_->laid_out(*form).paint(painter);
+    if (background.drawn() && form != nullptr)
+        caches_->laid_out(*form).paint(painter, caches_->struck_words(page, form));
     for (const Element& e : page.DB_dane.elements) caches_->paint_element(painter, e, form, options.outline);
     painter.restore();
 }
@@ -514,7 +538,7 @@ bool PageRenderer::draw_pdf_page(PdfDocument& document, const report::PageReport
                                       .dy_mm = fit.dy_mm + fit.scale * own.dy_mm,
                                       .scale = fit.scale * own.scale});
     } else if (form != nullptr) {
-        caches_->laid_out(*form).draw(pdf);
+        caches_->laid_out(*form).draw(pdf, caches_->struck_words(page, form));
     }
     for (const Element& e : page.DB_dane.elements) caches_->draw_element(pdf, e, form);
     return true;

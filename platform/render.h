@@ -57,7 +57,10 @@ QImage render_image(const report::PageReport& page, int dpi, const RenderOptions
 // past the field's frame nor over a word the form prints there - its lines
 // broken at blanks (and after hyphens), the size going down a pixel at a
 // time until they fit. When breaking at blanks only gets below
-// `kReadablePx`, words may break inside if that gives a larger size.
+// `kReadablePx`, words may break inside if that gives a larger size. A value
+// the formatting routines made (an amount, NIP, PESEL, year, count, share or
+// date: report::is_formatted_value) never breaks: it keeps one line and only
+// shrinks.
 // `kSmallestPx` is as far as shrinking goes. A text always starts below a
 // word of the form that reaches into its rectangle from above.
 inline constexpr int kSmallestPx = 5;

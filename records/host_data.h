@@ -2,6 +2,7 @@
 // to the dialog it creates (and from there to the job and to each page).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "records/rek28.h"
@@ -18,6 +19,14 @@ struct HostData {
     // A PIT-28 return's own PIT/O, PIT/D and PIT-2K data, brought into
     // `rekdek` by the PIT-28 job before each such sheet.
     dane_zal zal28;
+    // The taxpayer's surname and first name as a PIT-28 return stores them
+    // (text(50)), carried beside `rekdek` by the same preparations: the
+    // person fields of `rekdek` hold 30 and 20 characters, its byte layout
+    // stays the host's. Empty until a PIT-28 attachment sheet is prepared.
+    struct Names28 {
+        Text<50> nazw, im;
+    };
+    std::optional<Names28> nazwy28;
     // Taxation-method codes meaning joint taxation with the spouse.
     CodeSet wsp_z_malz = CodeSet::of({1});
     // Reference number of the electronic filing, printed on first pages when asked.

@@ -13,8 +13,9 @@ namespace dek::report {
 
 // The identifier boxes: `fill_identifiers` of report/identity.h.
 
-// The taxpayer's names and date of birth; the spouse's under joint taxation,
-// otherwise the spouse's three labels are cleared.
+// The taxpayer's names (whole for a PIT-28 return: taxpayer_names) and date
+// of birth; the spouse's under joint taxation, otherwise the spouse's three
+// labels are cleared.
 void fill_names(Band& band, const HostData& data);
 
 }  // namespace dek::report

@@ -29,6 +29,19 @@ std::string wydznaki(std::string_view text) {
     return out;
 }
 
+bool is_formatted_value(std::string_view caption) {
+    bool digit = false;
+    for (char c : caption) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c != ' ' && c != '.' && c != ',' && c != '-' && c != '+' && c != '%')
+            return false;
+    }
+    return digit;
+}
+
+std::string year_digits(int year) { return year == 0 ? std::string() : std::to_string(year); }
+
 std::string usun_kreski(std::string_view text) {
     std::string out;
     for (char c : text)

@@ -48,8 +48,20 @@ std::string kwota(T value, int decimals) {
     return kwota_single(value, decimals);
 }
 
+// A stored year as its decimal digits ("2016"); a year of 0 is one the
+// return does not give, and its box stays empty.
+std::string year_digits(int year);
+
 // "DD-MM-YYYY"; the empty date gives "". Mode is always 0.
 std::string DataToStr(const dt1& date, int mode);
+
+// Whether a caption is one of the values the routines above make - an
+// amount, NIP, PESEL, year, count, share or date: digits with only blanks,
+// full stops, commas, dashes, plus signs and percent signs among them. Such a
+// value is one unit: it is read whole or misread ("1." over "000.000,00"
+// reads as two entries), so it shrinks to fit its box on one line and never
+// breaks, while a text wraps.
+bool is_formatted_value(std::string_view caption);
 
 // Blanks trimmed off both ends.
 std::string trim(std::string_view text);

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "records/pitb.h"
 #include "report/fill.h"
 #include "report/format.h"
 #include "report/grid.h"
@@ -11,16 +10,17 @@ namespace dek::report {
 
 int partnership_row(int k) { return k % 3 == 0 ? 3 : k % 3; }
 
-void fill_partnership(Band& band, int k, const dane_sp& s, PartnershipTexts texts) {
+void fill_partnership(Band& band, int k, const dane_sp* entry, PartnershipTexts texts) {
     const int row = partnership_row(k);
     const std::string n = std::to_string(row);
     const std::string amounts = "QRL_prz_sp";
-    if (!spolka_present(s)) {
+    if (entry == nullptr) {
         for (const char* stem : {"QRL_nazsp", "QRL_prsp", "QRL_nipsp", "QRL_regsp", "QRL_mprowsp"})
             ust_w_str(band, stem + n, "");
         clear_grid(band, amounts, row, row, 6);
         return;
     }
+    const dane_sp& s = *entry;
     const auto text = [texts](const std::string& stored) {
         return texts == PartnershipTexts::Trimmed ? trim(stored) : stored;
     };

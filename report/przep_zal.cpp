@@ -8,10 +8,9 @@ namespace {
 
 // Stores a `rek28` text in a narrower `rekdek` field. The PIT-28 record keeps
 // names of up to 50 characters, the general record 30 (surname) and 20
-// (first name), and the attachment pages are laid out for the latter; a
-// longer name is cut to the field's width rather than stopping the print
-// job. Both records hold single-byte Windows-1250 text, so the cut falls
-// between characters.
+// (first name); a longer name is cut to the field's width there, the whole
+// name going beside it (`nazwy28`). Both records hold single-byte
+// Windows-1250 text, so the cut falls between characters.
 template <std::size_t To, std::size_t From>
 void cut_into(Text<To>& to, const Text<From>& from) {
     to.set_cp1250(from.cp1250());
@@ -32,6 +31,7 @@ void przep_zal28(HostData& data) {
     d.podatnik = dane_os{};
     cut_into(d.podatnik.nazw, r.nazw);
     cut_into(d.podatnik.im, r.im);
+    data.nazwy28 = HostData::Names28{r.nazw, r.im};
     d.podatnik.dur = r.dur;
     d.podatnik.pesel = r.pesel;
 
@@ -43,6 +43,18 @@ void przep_zal28(HostData& data) {
     d.pod_o = r.odl_o;
     d.pod_o_m = 0;
     d.pod_po_odl = r.r_po_odl;
+}
+
+PersonNames taxpayer_names(const HostData& data) {
+    const dane_os& p = data.rekdek.podatnik;
+    if (data.nazwy28) {
+        decltype(p.nazw) nazw;
+        decltype(p.im) im;
+        cut_into(nazw, data.nazwy28->nazw);
+        cut_into(im, data.nazwy28->im);
+        if (nazw == p.nazw && im == p.im) return {data.nazwy28->nazw.str(), data.nazwy28->im.str()};
+    }
+    return {p.nazw.str(), p.im.str()};
 }
 
 void przep_zalo(HostData& data) { przep_zal28(data); }

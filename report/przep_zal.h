@@ -4,6 +4,8 @@
 // each such sheet the PIT-28 job brings that data into `rekdek`.
 #pragma once
 
+#include <string>
+
 #include "records/host_data.h"
 
 namespace dek::report {
@@ -18,7 +20,9 @@ inline constexpr byte kSpOpodPit28 = 255;
 //    the whole block at once, so nothing of an earlier content stays;
 //  - the taxpayer's identification from `rek28`: `nip` without dashes, `rok`,
 //    `ident_pesel`, and `podatnik` made anew with `nazw`, `im`, `dur` and
-//    `pesel` (nothing else of the person is read by these pages);
+//    `pesel` (nothing else of the person is read by these pages); the names
+//    cut to `rekdek`'s 30 and 20 characters there, and kept whole in
+//    `nazwy28` beside it for the sheets' name boxes (taxpayer_names);
 //  - no spouse: `malzonek` and `nip_m` empty, `ident_pesel_m` off, and
 //    `sp_opod` := kSpOpodPit28, never joint;
 //  - the tax figures that limit the part C deductions of PIT/O: `pod_o` :=
@@ -29,6 +33,16 @@ inline constexpr byte kSpOpodPit28 = 255;
 // `rek28` and `zal28`, so running it again before each sheet changes nothing
 // and a sheet never depends on which earlier sheets were printed.
 void przep_zal28(HostData& data);
+
+// The taxpayer's surname and first name for an attachment's name boxes: the
+// whole names a PIT-28 preparation carried in `nazwy28`, while `rekdek` still
+// holds that person (its names are their beginnings, as the preparation cut
+// them); otherwise `rekdek.podatnik`'s. A host that refills `rekdek` with
+// another return after a PIT-28 print thus never gets the PIT-28 names.
+struct PersonNames {
+    std::string nazw, im;  // UTF-8
+};
+PersonNames taxpayer_names(const HostData& data);
 
 // The preparation before each PIT/O sheet of a PIT-28 return.
 void przep_zalo(HostData& data);

@@ -39,10 +39,11 @@ void TF_w2k18_1::QR_2k_1BeforePrint(bool& /*PrintReport*/) {
     ust_w_str(b, "QRL_kw1", kwota(r.kw1_2k, 2));
     ust_w_str(b, "QRL_kw2", kwota(r.kw2_2k, 2));
 
-    // 7. Years in plain digits: the boxes hold a whole year, not one digit per cell.
-    ust_w_str(b, "QRL_rok1", std::to_string(r.rok1_2k));
-    ust_w_str(b, "QRL_rok2", std::to_string(r.rok2_2k));
-    ust_w_str(b, "QRL_rok3", std::to_string(r.rok3_2k));
+    // 7. Years in plain digits: the boxes hold a whole year, not one digit per
+    // cell; a year of 0 (none given) leaves its box empty.
+    ust_w_str(b, "QRL_rok1", year_digits(r.rok1_2k));
+    ust_w_str(b, "QRL_rok2", year_digits(r.rok2_2k));
+    ust_w_str(b, "QRL_rok3", year_digits(r.rok3_2k));
 
     // 8. Amount of the housing loan.
     ust_w_str(b, "QRL_kw3", kwota(r.kw3_2k, 2));

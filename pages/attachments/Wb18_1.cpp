@@ -24,15 +24,14 @@ struct ActivityLabels {
 };
 
 // An activity's trimmed texts and its three amounts, a loss with its minus;
-// an absent activity clears all six.
-void fill_activity(Band& b, const ActivityLabels& l, const dane_dzg& a) {
-    const bool present = dzgosp_present(a);
-    ust_w_str(b, "QRL_dzial" + l.texts, present ? trim(a.dzial.str()) : "");
-    ust_w_str(b, "QRL_reg" + l.texts, present ? trim(a.reg.str()) : "");
-    ust_w_str(b, "QRL_mp" + l.texts, present ? trim(a.mp.str()) : "");
-    ust_w_str(b, "QRL_prz_dg" + l.amounts, present ? kwota(a.prz_dg, 2) : "");
-    ust_w_str(b, "QRL_ko_dg" + l.amounts, present ? kwota(a.ko_dg, 2) : "");
-    ust_w_str(b, "QRL_d_dg" + l.amounts, present ? kwota(a.d_dg, 2) : "");
+// no activity (nullptr) clears all six.
+void fill_activity(Band& b, const ActivityLabels& l, const dane_dzg* a) {
+    ust_w_str(b, "QRL_dzial" + l.texts, a != nullptr ? trim(a->dzial.str()) : "");
+    ust_w_str(b, "QRL_reg" + l.texts, a != nullptr ? trim(a->reg.str()) : "");
+    ust_w_str(b, "QRL_mp" + l.texts, a != nullptr ? trim(a->mp.str()) : "");
+    ust_w_str(b, "QRL_prz_dg" + l.amounts, a != nullptr ? kwota(a->prz_dg, 2) : "");
+    ust_w_str(b, "QRL_ko_dg" + l.amounts, a != nullptr ? kwota(a->ko_dg, 2) : "");
+    ust_w_str(b, "QRL_d_dg" + l.amounts, a != nullptr ? kwota(a->d_dg, 2) : "");
 }
 
 }  // namespace
@@ -50,13 +49,14 @@ void TF_wb18_1::QR_b_1BeforePrint(bool& /*PrintReport*/) {
     // 2.-4. NIP (this form has no PESEL box), year, section A.
     fill_person_heading(b, data, k, IdentifierBox::NipOnly);
 
-    // 5.-6. Activities nr and nr + 1.
-    fill_activity(b, {"", "1"}, block.dzgosp[first]);
-    fill_activity(b, {"1", "2"}, block.dzgosp[first + 1]);
+    // 5.-6. The present activities nr and nr + 1, counted in record order.
+    fill_activity(b, {"", "1"}, nth_activity(block, first));
+    fill_activity(b, {"1", "2"}, nth_activity(block, first + 1));
 
-    // 7.-8. The set's first partnership: 1 in the first set, 4 in the second.
+    // 7.-8. The set's first partnership: the 1st present in the first set,
+    // the 4th in the second.
     const int partnership = first == 1 ? 1 : 4;
-    fill_partnership(b, partnership, block.spolki[partnership], PartnershipTexts::Trimmed);
+    fill_partnership(b, partnership, nth_partnership(block, partnership), PartnershipTexts::Trimmed);
 }
 
 }  // namespace dek::pages

@@ -52,12 +52,13 @@ void TF_wb18_2::QR_b_2BeforePrint(bool& /*PrintReport*/) {
     const double loss = t.income < 0 ? -t.income : 0;
     if (t.income < 0) t.income = 0;
 
-    // 3. The person's sets, counted as the job counts them: by the highest
-    // present entry, so a set printed for entry 4 alone is the second one.
+    // 3. The person's sets, counted as the job counts them.
     const int sets = pitb_sets(block);
 
-    // 4. Partnerships nr + 1 and nr + 2 in rows 2 and 3, texts as stored.
-    for (int k = after + 1; k <= after + 2; ++k) fill_partnership(b, k, block.spolki[k], PartnershipTexts::AsStored);
+    // 4. The present partnerships nr + 1 and nr + 2 in rows 2 and 3, texts as
+    // stored.
+    for (int k = after + 1; k <= after + 2; ++k)
+        fill_partnership(b, k, nth_partnership(block, k), PartnershipTexts::AsStored);
 
     // 5. Section D on the only set or the second of two; the first of two
     // leaves it empty, so the totals appear once.

@@ -28,7 +28,7 @@ void TF_wz18_2::QR_z_2BeforePrint(bool& /*PrintReport*/) {
         // 2. C.1 the activity of the tax year; C.2 the year of the exemption
         // and the addition; C.3 repeats the revenue and costs of C.1 (poz. 23,
         // 24) and the income and loss after the addition (poz. 31, 29).
-        ust_w_str(b, "QRL_rok", wydznaki(std::to_string(z.rokzw)));
+        ust_w_str(b, "QRL_rok", wydznaki(year_digits(z.rokzw)));
         for (int column = 1; column <= 4; ++column) ust_wart(b, cell_name("QRL_prz", 1, column), z.kw[4][column], 2);
         const double addition[] = {z.dol20, z.st_dol, z.doch_dol, z.doch_pdol};
         for (int i = 1; i <= 4; ++i) ust_w_str(b, "QRL_w" + std::to_string(i), kwota(addition[i - 1], 2));

@@ -57,11 +57,11 @@ void TF_w36182::QR_36_2BeforePrint(bool& /*PrintReport*/) {
     // spouse's for answer 4 under joint taxation.
     ust_w_str(b, "QRL_rokzw_p", "");
     ust_w_str(b, "QRL_rokzw_m", "");
-    if (r.inf_dod[1] == 4 || r.dol_spadek == 1) ust_w_str(b, "QRL_rokzw_p", wydznaki(std::to_string(r.pitz[1].rokzw)));
+    if (r.inf_dod[1] == 4 || r.dol_spadek == 1) ust_w_str(b, "QRL_rokzw_p", wydznaki(year_digits(r.pitz[1].rokzw)));
     if (r.dol_spadek == 1) {
         if (Element* e = b.find("QRL_rokzw_p")) e->rect.left = kRokzwDeceasedLeft;
     }
-    if (joint && r.inf_dod[2] == 4) ust_w_str(b, "QRL_rokzw_m", wydznaki(std::to_string(r.pitz[2].rokzw)));
+    if (joint && r.inf_dod[2] == 4) ust_w_str(b, "QRL_rokzw_m", wydznaki(year_digits(r.pitz[2].rokzw)));
 
     // 8, 9. The taxpayer's table D.1: the record's rows 1 to 9, the sale of
     // things (form row 8) and the 50 % sub-rows.

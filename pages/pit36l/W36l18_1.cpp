@@ -63,7 +63,7 @@ void TF_w36l18_1::QR_36l_1BeforePrint(bool& /*PrintReport*/) {
 
     // 9. Poz. 12: the year of the exemption, at the taxpayer's place, or at
     // the deceased entrepreneur's when the estate makes the additions.
-    ust_w_str(b, "QRL_rokzw", additions || by_estate ? wydznaki(std::to_string(r.pitz[1].rokzw)) : "");
+    ust_w_str(b, "QRL_rokzw", additions || by_estate ? wydznaki(year_digits(r.pitz[1].rokzw)) : "");
     if (by_estate) {
         if (Element* e = b.find("QRL_rokzw")) e->rect.left = kDeceasedYearLeft;
     }

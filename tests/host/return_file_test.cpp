@@ -157,6 +157,11 @@ const BadCase kBadCases[] = {
     {"inheritance variant as a form", R"({"form": "PIT-36LS"})", "form", "PIT-36LS is \"PIT-36L\" with rekdek.spadek"},
     {"zal28 on PIT-37", pit37(R"("zal28": {})"), "zal28", "only a PIT-28 return carries zal28"},
     {"zal28 on PIT-36", R"({"zal28": {"pito": {}}, "form": "PIT-36"})", "zal28", "only a PIT-28 return"},
+    // counts the record cannot back
+    {"three PIT-28/B attachments", R"({"form": "PIT-28", "rek28": {"ilzal": {"7": 3}}})", "rek28.ilzal[7]",
+     "more than 2 PIT-28/B attachments (has 3)"},
+    {"255 PIT-28/B attachments", R"({"form": "PIT-28", "rek28": {"ilzal": [0, 0, 0, 0, 0, 0, 255]}})", "rek28.ilzal[7]",
+     "(has 255)"},
 };
 
 TEST(ReturnFileBadInput, EachFaultIsNamedWithItsPath) {
@@ -356,11 +361,12 @@ TEST(ReturnFile, AmountsJustBelowTheirBoundsLoadAndPrintAsGiven) {
 TEST(ReturnFile, ValuesBeyondTheFormsMeaningStillLoad) {
     // The loader checks types only; what such values print is the pages' business.
     const HostData d = load(R"({"form": "PIT-28", "rekdek": {"sp_opod": 200, "d_kto": 7, "kdr": 2, "inw_2k": 9},
-        "rek28": {"ilzal": {"7": 5}, "zw": 250}, "wsp_z_malz": [0, 1, 2, 3, 4, 5, 6, 7, 127]})");
+        "rek28": {"ilzal": {"6": 5, "7": 2}, "zw": 250}, "wsp_z_malz": [0, 1, 2, 3, 4, 5, 6, 7, 127]})");
     EXPECT_EQ(d.rekdek.sp_opod, 200);
     EXPECT_EQ(d.rekdek.d_kto, 7);
     EXPECT_EQ(d.rekdek.kdr, 2);
-    EXPECT_EQ(d.rek28.ilzal[7], 5);
+    EXPECT_EQ(d.rek28.ilzal[6], 5);
+    EXPECT_EQ(d.rek28.ilzal[7], 2);
     EXPECT_FALSE(sp_opod_wspolnie(d));
 }
 

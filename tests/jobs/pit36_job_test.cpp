@@ -76,11 +76,31 @@ const JobCase kCases[] = {
          "Wydruk PIT/B 1/2 -> TF_wb18_1 nrp=2 nr=3 ilb=2",
          "Wydruk PIT/B 2/2 -> TF_wb18_2 nrp=2 nr=4",
      }},
-    // Activities 1 and 4: the fourth is printed in a second set at its own place.
+    // Activities 1 and 4 are two present activities: one set holds both.
     {"ActivitiesOneAndFour",
      [](JobRun& j) {
          activity(j.data, 1, 1);
          activity(j.data, 1, 4);
+         j.ticked = kPitbBoxes;
+     },
+     {
+         "Wydruk PIT/B 1/2 -> TF_wb18_1 nrp=1 nr=1 ilb=1",
+         "Wydruk PIT/B 2/2 -> TF_wb18_2 nrp=1 nr=1",
+     }},
+    // A lone activity stored as entry 3: one set, no empty one before it.
+    {"LoneActivityThree",
+     [](JobRun& j) {
+         activity(j.data, 1, 3);
+         j.ticked = kPitbBoxes;
+     },
+     {
+         "Wydruk PIT/B 1/2 -> TF_wb18_1 nrp=1 nr=1 ilb=1",
+         "Wydruk PIT/B 2/2 -> TF_wb18_2 nrp=1 nr=1",
+     }},
+    // Four partnerships at 2, 3, 5 and 6: three to a set, so two sets.
+    {"FourPartnerships",
+     [](JobRun& j) {
+         for (int i : {2, 3, 5, 6}) partnership(j.data, 1, i);
          j.ticked = kPitbBoxes;
      },
      {

@@ -134,6 +134,23 @@ INSTANTIATE_TEST_SUITE_P(Widths, PrzepZal28Cut,
                                            Cut{"Empty", "", "", "", "", "", ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The names cut into the general record go whole beside it, for the
+// attachments' name boxes; once the host refills the general record with
+// another person, that person's names are the ones printed.
+TEST(PrzepZal28, TheAttachmentsGetTheWholeNamesOfThePersonTheRecordHolds) {
+    HostData d;
+    d.rek28.nazw = k50;
+    d.rek28.im = "Anna Maria Józefa Teresa Katarzyna";
+    EXPECT_EQ(taxpayer_names(d).nazw, "");
+    przep_zald(d);
+    EXPECT_EQ(taxpayer_names(d).nazw, k50);
+    EXPECT_EQ(taxpayer_names(d).im, "Anna Maria Józefa Teresa Katarzyna");
+    d.rekdek.podatnik.nazw = "Nowak";
+    d.rekdek.podatnik.im = "Ewa";
+    EXPECT_EQ(taxpayer_names(d).nazw, "Nowak");
+    EXPECT_EQ(taxpayer_names(d).im, "Ewa");
+}
+
 // The sample's PIT/O other reliefs (poz. 44) and total (poz. 46), 700,00,
 // lie within the lump-sum tax: the limit before PIT/O page 2 keeps them.
 TEST(PrzepZal28, TheSamplesPartCDeductionsSurviveTheLimit) {

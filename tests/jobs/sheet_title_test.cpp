@@ -84,8 +84,9 @@ const TitleCase kCases[] = {
      [](HostData& d) { d.rekdek.ilzal[2] = 1; },
      {2},
      {"PIT-37 1/4", "PIT-37 3/4", "PIT-37 4/4", "PIT/D 1/2", "PIT/D 2/2"}},
-    // Joint return, two PIT/B sets each: the sets counted over the whole
-    // loop; the per-person sheets named by whose they are.
+    // Joint return, two PIT/B sets each: every PIT/B sheet names its person
+    // and the set among that person's; the per-person sheets named by whose
+    // they are.
     {"Pit36JointTwoSetsEach",
      "Tf_wydpit36",
      [](HostData& d) {
@@ -97,10 +98,24 @@ const TitleCase kCases[] = {
      },
      {},
      {"PIT-36 1/7", "PIT-36 2/7", "PIT-36 3/7", "PIT-36 4/7", "PIT-36 5/7", "PIT-36 6/7", "PIT-36 7/7",
-      "PIT/B 1/2 (zestaw 1)", "PIT/B 2/2 (zestaw 1)", "PIT/B 1/2 (zestaw 2)", "PIT/B 2/2 (zestaw 2)",
-      "PIT/B 1/2 (zestaw 3)", "PIT/B 2/2 (zestaw 3)", "PIT/B 1/2 (zestaw 4)", "PIT/B 2/2 (zestaw 4)",
-      "PIT/ZG 1/1 (podatnik)", "PIT/ZG 1/1 (małżonek)"}},
-    // One set only: no set number.
+      "PIT/B 1/2 (podatnik, zestaw 1)", "PIT/B 2/2 (podatnik, zestaw 1)", "PIT/B 1/2 (podatnik, zestaw 2)",
+      "PIT/B 2/2 (podatnik, zestaw 2)", "PIT/B 1/2 (małżonek, zestaw 1)", "PIT/B 2/2 (małżonek, zestaw 1)",
+      "PIT/B 1/2 (małżonek, zestaw 2)", "PIT/B 2/2 (małżonek, zestaw 2)", "PIT/ZG 1/1 (podatnik)",
+      "PIT/ZG 1/1 (małżonek)"}},
+    // The taxpayer with one set, the spouse with two: a set number only for
+    // the person who has several.
+    {"Pit36JointOneSetAndTwo",
+     "Tf_wydpit36",
+     [](HostData& d) {
+         d.rekdek.sp_opod = 1;
+         d.rekdek.ilzal[1] = 1;
+         activities(d, 1, 2);
+         activities(d, 2, 3);
+     },
+     {1, 2, 3, 4, 5, 6, 7},
+     {"PIT/B 1/2 (podatnik)", "PIT/B 2/2 (podatnik)", "PIT/B 1/2 (małżonek, zestaw 1)",
+      "PIT/B 2/2 (małżonek, zestaw 1)", "PIT/B 1/2 (małżonek, zestaw 2)", "PIT/B 2/2 (małżonek, zestaw 2)"}},
+    // One set only: the person, no set number.
     {"Pit36LOneSet",
      "Tf_wydpit36L",
      [](HostData& d) {
@@ -108,7 +123,7 @@ const TitleCase kCases[] = {
          activities(d, 1, 1);
      },
      {1, 2, 3, 4},
-     {"PIT/B 1/2", "PIT/B 2/2"}},
+     {"PIT/B 1/2 (podatnik)", "PIT/B 2/2 (podatnik)"}},
     {"Pit28TwoPit28B",
      "Tf_wydpit28",
      [](HostData& d) { d.rek28.ilzal[7] = 2; },

@@ -86,6 +86,17 @@ TEST(W36182, Poz41bMarksAndMovesTheTaxpayersYear) {
         EXPECT_EQ(p.printed("QRL_rokzw_m"), c.year_m);
         EXPECT_EQ(p.printed("QRL_idm4"), c.joint && c.spouse_answer == 4 ? "x" : "");
     }
+    // A year of 0 is none given: its box stays empty for either person.
+    {
+        HostData d = pit36_income_return();
+        d.rekdek.inf_dod[1] = 4;
+        d.rekdek.inf_dod[2] = 4;
+        d.rekdek.pitz[1].rokzw = 0;
+        d.rekdek.pitz[2].rokzw = 0;
+        FilledPage p("TF_w36182", d);
+        EXPECT_EQ(p.printed("QRL_rokzw_p"), "");
+        EXPECT_EQ(p.printed("QRL_rokzw_m"), "");
+    }
     // A page printed afresh starts from the design place again.
     HostData d = pit36_income_return();
     d.rekdek.inf_dod[1] = 4;

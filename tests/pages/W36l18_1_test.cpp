@@ -138,6 +138,13 @@ TEST(W36l18_1, SectionCMarksAndTheYearOfTheExemption) {
         EXPECT_EQ(p.element("QRL_rokzw").rect.left, c.rokzw_left);
         EXPECT_EQ(p.element("QRL_rokzw").rect.top, 556);
     }
+    // A year of 0 is none given: the box stays empty with poz. 11 marked.
+    HostData d = business_return();
+    d.rekdek.inf_dod[2] = 4;
+    d.rekdek.pitz[1].rokzw = 0;
+    FilledPage p("TF_w36l18_1", d);
+    EXPECT_EQ(p.printed("QRL_zw"), "x");
+    EXPECT_EQ(p.printed("QRL_rokzw"), "");
 }
 
 // The income of each row splits into the income and the loss column; with

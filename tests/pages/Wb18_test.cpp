@@ -20,7 +20,8 @@ using testing::Look;
 
 // The taxpayer of a joint return with activities 1 and 4 and partnership 2
 // present; activity 2 and partnership 5 are absent although they hold a place
-// and amounts. Activity 4 sits in the second set, so the person files two.
+// and amounts. The present entries fill one set: activities 1 and 4 side by
+// side, partnership 2 as its first.
 HostData business_return() {
     HostData d = testing::joint_couple();
     auto& r = d.rekdek;
@@ -41,6 +42,14 @@ HostData business_return() {
     return d;
 }
 
+// A partnership that only names itself, with its attributable revenue.
+dane_sp named_partnership(const char* name, double revenue) {
+    dane_sp s;
+    s.nazsp = name;
+    s.prz_sp[2] = revenue;
+    return s;
+}
+
 // The eleven labels of an empty partnership row.
 Captions empty_partnership(const std::string& row) {
     Captions c;
@@ -54,43 +63,52 @@ Captions merged(Captions a, const Captions& b) {
     return a;
 }
 
-TEST(Wb18_1, SetsPlaceTheActivitiesAndTheFirstPartnership) {
-    const Captions b1_empty = {{"QRL_dzial", ""},   {"QRL_reg", ""},    {"QRL_mp", ""},
-                               {"QRL_prz_dg1", ""}, {"QRL_ko_dg1", ""}, {"QRL_d_dg1", ""}};
+const Captions kActivity1 = {{"QRL_dzial", "Handel obwoźny"}, {"QRL_reg", "123456785"},   {"QRL_mp", "Kraków"},
+                             {"QRL_prz_dg1", "10.000,50"},    {"QRL_ko_dg1", "4.000,25"}, {"QRL_d_dg1", "6.000,25"}};
+
+TEST(Wb18_1, SetsPlaceThePresentActivitiesAndPartnershipsInOrder) {
     const Captions b2_empty = {{"QRL_dzial1", ""},  {"QRL_reg1", ""},   {"QRL_mp1", ""},
                                {"QRL_prz_dg2", ""}, {"QRL_ko_dg2", ""}, {"QRL_d_dg2", ""}};
+    const Captions activity4_in_b2 = {{"QRL_dzial1", "Usługi remontowe"}, {"QRL_reg1", ""},
+                                      {"QRL_mp1", "Wieliczka"},           {"QRL_prz_dg2", "2.000,00"},
+                                      {"QRL_ko_dg2", "3.234,50"},         {"QRL_d_dg2", "-1.234,50"}};
     struct Case {
         const char* name;
+        void (*change)(dane_pitb&);
         int nr, ilb;
         Captions want;
     };
     const Case cases[] = {
-        {"first set: activity 1 trimmed, activity 2 and partnership 1 absent", 1, 2,
+        {"one set: activities 1 and 4 together, partnership 2 first", [](dane_pitb&) {}, 1, 1,
+         merged(merged({{"QRL_ilzalb", "1"}, {"QRL_nazsp1", "Alfa sp.j."}, {"QRL_prz_sp11", "90.000,00"}}, kActivity1),
+                activity4_in_b2)},
+        // With activity 3 there are three: 1 and 3 in the first set, 4 alone
+        // in B.1 of the second, which has no fourth partnership.
+        {"second set: the third present activity in B.1",
+         [](dane_pitb& b) { b.dzgosp[3] = dane_dzg{"Transport", "", "", 1, 1, 0}; }, 3, 2,
          merged(merged({{"QRL_ilzalb", "2"},
-                        {"QRL_dzial", "Handel obwoźny"},
-                        {"QRL_reg", "123456785"},
-                        {"QRL_mp", "Kraków"},
-                        {"QRL_prz_dg1", "10.000,50"},
-                        {"QRL_ko_dg1", "4.000,25"},
-                        {"QRL_d_dg1", "6.000,25"}},
+                        {"QRL_dzial", "Usługi remontowe"},
+                        {"QRL_mp", "Wieliczka"},
+                        {"QRL_prz_dg1", "2.000,00"},
+                        {"QRL_d_dg1", "-1.234,50"}},
                        b2_empty),
                 empty_partnership("1"))},
-        {"second set: activity 3 absent, activity 4 with its loss, partnership 4 absent", 3, 2,
-         merged(merged({{"QRL_ilzalb", "2"},
-                        {"QRL_dzial1", "Usługi remontowe"},
-                        {"QRL_reg1", ""},
-                        {"QRL_mp1", "Wieliczka"},
-                        {"QRL_prz_dg2", "2.000,00"},
-                        {"QRL_ko_dg2", "3.234,50"},
-                        {"QRL_d_dg2", "-1.234,50"}},
-                       b1_empty),
-                empty_partnership("1"))},
+        // Four partnerships at 2, 3, 5 and 6: the fourth present (6) opens
+        // the second set.
+        {"second set: the fourth present partnership in C.1",
+         [](dane_pitb& b) {
+             b.spolki[3] = named_partnership("Beta", 1);
+             b.spolki[5] = named_partnership("Gamma", 1);
+             b.spolki[6] = named_partnership("Delta s.c.", 1);
+         },
+         3, 2, merged({{"QRL_nazsp1", "Delta s.c."}, {"QRL_prz_sp12", "1,00"}, {"QRL_dzial", ""}}, b2_empty)},
         // Poz. 3 is the job's count, whatever the block holds.
-        {"count as the job gives it", 1, 1, {{"QRL_ilzalb", "1"}}},
+        {"count as the job gives it", [](dane_pitb&) {}, 1, 2, {{"QRL_ilzalb", "2"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HostData d = business_return();
+        c.change(d.rekdek.pitb[1]);
         FilledPage p("TF_wb18_1", d, 1, c.nr, c.ilb);
         expect_captions(p, c.want);
         // The heading whatever the set: the taxpayer's NIP, year and section A.
@@ -102,14 +120,22 @@ TEST(Wb18_1, SetsPlaceTheActivitiesAndTheFirstPartnership) {
     }
 }
 
+// A lone activity stored as entry 3 is the first present: B.1 of the only
+// set, nothing printed empty before it.
+TEST(Wb18_1, ALoneThirdEntryPrintsAsTheFirst) {
+    HostData d = testing::joint_couple();
+    d.rekdek.pitb[1].dzgosp[3] = dane_dzg{"Handel", "", "Gdańsk", 100, 40, 60};
+    FilledPage p("TF_wb18_1", d, 1, 1, 1);
+    expect_captions(p, {{"QRL_dzial", "Handel"}, {"QRL_mp", "Gdańsk"}, {"QRL_prz_dg1", "100,00"}, {"QRL_dzial1", ""}});
+}
+
 // Page 1 trims the partnership's texts, prints its NIP without the stored
 // dashes and never spaced, and the share with two decimals.
 TEST(Wb18_1, PartnershipOfTheFirstRow) {
     HostData d = business_return();
-    d.rekdek.pitb[1].spolki[1] = d.rekdek.pitb[1].spolki[2];
-    d.rekdek.pitb[1].spolki[1].nipsp = "54-3211234";  // the dash goes, nine digits stay unspaced
-    d.rekdek.pitb[1].spolki[1].prz_sp[6] = -4150;
-    FilledPage p("TF_wb18_1", d, 1, 1, 2);
+    d.rekdek.pitb[1].spolki[2].nipsp = "54-3211234";  // the dash goes, nine digits stay unspaced
+    d.rekdek.pitb[1].spolki[2].prz_sp[6] = -4150;
+    FilledPage p("TF_wb18_1", d, 1, 1, 1);
     expect_captions(p, {{"QRL_nazsp1", "Alfa sp.j."},
                         {"QRL_prsp1", "33,33"},
                         {"QRL_nipsp1", "543211234"},
@@ -130,8 +156,7 @@ TEST(Wb18, AnActivityOfBlanksIsPresent) {
     d.rekdek.pitb[1].dzgosp[2] = dane_dzg{"   ", "", "", 5, 1, 4};
     {
         FilledPage p("TF_wb18_1", d, 1, 1, 1);
-        expect_captions(p,
-                        {{"QRL_dzial1", ""}, {"QRL_prz_dg2", "5,00"}, {"QRL_ko_dg2", "1,00"}, {"QRL_d_dg2", "4,00"}});
+        expect_captions(p, {{"QRL_dzial", ""}, {"QRL_prz_dg1", "5,00"}, {"QRL_ko_dg1", "1,00"}, {"QRL_d_dg1", "4,00"}});
     }
     FilledPage p("TF_wb18_2", d, 1, 1);
     expect_captions(p, {{"QRL_prz_sum", "5,00"}, {"QRL_ko_sum", "1,00"}, {"QRL_d_sum", "4,00"}});
@@ -139,39 +164,48 @@ TEST(Wb18, AnActivityOfBlanksIsPresent) {
 
 TEST(Wb18_2, SetsPlaceThePartnershipsAndTheTotalsOnce) {
     const Captions no_totals = {{"QRL_prz_sum", ""}, {"QRL_ko_sum", ""}, {"QRL_d_sum", ""}, {"QRL_st_sum", ""}};
+    // Activities 1 and 4 and the attributable columns of partnership 2;
+    // absent entries add nothing, whatever amounts they hold.
+    const Captions totals = {
+        {"QRL_prz_sum", "42.000,50"}, {"QRL_ko_sum", "27.234,75"}, {"QRL_d_sum", "14.765,75"}, {"QRL_st_sum", "0,00"}};
+    // Five partnerships present at 1, 2, 3, 4 and 6 (5 stays absent): two sets.
+    const auto five = [](dane_pitb& b) {
+        b.spolki[1] = named_partnership("Pierwsza", 1);
+        b.spolki[3] = named_partnership("Trzecia", 1);
+        b.spolki[4] = named_partnership("Czwarta", 1);
+        b.spolki[6] = named_partnership("Szósta", 1);
+    };
     struct Case {
         const char* name;
+        void (*change)(dane_pitb&);
         int nr;
         Captions want;
     };
     const Case cases[] = {
-        {"first set: partnership 2 as stored, partnership 3 absent, no totals", 1,
-         merged(merged({{"QRL_nazsp2", " Alfa sp.j. "},
-                        {"QRL_prsp2", "33,33"},
-                        {"QRL_nipsp2", "526-025-02-74"},
-                        {"QRL_regsp2", ""},
-                        {"QRL_mprowsp2", " Tarnów "},
-                        {"QRL_prz_sp21", "90.000,00"},
-                        {"QRL_prz_sp22", "30.000,00"},
-                        {"QRL_prz_sp23", "60.000,00"},
-                        {"QRL_prz_sp24", "20.000,00"},
-                        {"QRL_prz_sp25", "30.000,00"},
-                        {"QRL_prz_sp26", "10.000,00"}},
-                       empty_partnership("3")),
+        {"the only set: no second or third partnership, the totals", [](dane_pitb&) {}, 1,
+         merged(merged(empty_partnership("2"), empty_partnership("3")), totals)},
+        {"first of two: the second and third present as stored, no totals", five, 1,
+         merged({{"QRL_nazsp2", " Alfa sp.j. "},
+                 {"QRL_prsp2", "33,33"},
+                 {"QRL_nipsp2", "526-025-02-74"},
+                 {"QRL_regsp2", ""},
+                 {"QRL_mprowsp2", " Tarnów "},
+                 {"QRL_prz_sp21", "90.000,00"},
+                 {"QRL_prz_sp22", "30.000,00"},
+                 {"QRL_prz_sp23", "60.000,00"},
+                 {"QRL_prz_sp24", "20.000,00"},
+                 {"QRL_prz_sp25", "30.000,00"},
+                 {"QRL_prz_sp26", "10.000,00"},
+                 {"QRL_nazsp3", "Trzecia"}},
                 no_totals)},
-        // Activities 1 and 4 and the attributable columns of partnership 2;
-        // absent entries add nothing, whatever amounts they hold.
-        {"second set: partnerships 5 and 6 absent, the totals of every present entry", 4,
-         merged(merged({{"QRL_prz_sum", "42.000,50"},
-                        {"QRL_ko_sum", "27.234,75"},
-                        {"QRL_d_sum", "14.765,75"},
-                        {"QRL_st_sum", "0,00"}},
-                       empty_partnership("2")),
+        {"second of two: the fifth present in row 2, row 3 empty, the totals", five, 4,
+         merged({{"QRL_nazsp2", "Szósta"}, {"QRL_prz_sp22", "1,00"}, {"QRL_prz_sum", "42.004,50"}},
                 empty_partnership("3"))},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HostData d = business_return();
+        c.change(d.rekdek.pitb[1]);
         FilledPage p("TF_wb18_2", d, 1, c.nr);
         expect_captions(p, c.want);
     }

@@ -102,6 +102,15 @@ TEST(Wz18_2, SectionCForTheYearsAfterTheExemption) {
     }
 }
 
+// A year of 0 is none given: poz. 27 stays empty, the amounts still print.
+TEST(Wz18, YearOfZeroLeavesItsBoxEmpty) {
+    HostData d = exemption_return();
+    d.rekdek.inf_dod = {4, 0};
+    d.rekdek.pitz[1].rokzw = 0;
+    FilledPage p("TF_wz18_2", d, 1);
+    expect_captions(p, {{"QRL_rok", ""}, {"QRL_w1", "3.690,00"}});
+}
+
 // The spouse's sheets read the spouse's NIP (never the PESEL), names, status
 // code and block.
 TEST(Wz18, SpouseSheetsReadTheSpouse) {
@@ -139,6 +148,23 @@ TEST(Wz18, LabelsAreLaidOutAsTheirBoxesAsk) {
                                  {"QRL_im", name},
                                  {"QRL_dur", {}}});
     testing::expect_label_looks("Wz18_2", amount, {{"QRL_rok", {Align::Left}}});
+}
+
+// Every amount of the table ends where its box ends, the last column as the
+// others: a value sized to its text grows leftwards from the design's right
+// edge, which lies a few pixels inside the box's right edge.
+TEST(Wz18, AmountsEndOnTheRightEdgesOfTheirBoxes) {
+    for (const char* unit : {"Wz18_1", "Wz18_2"}) {
+        const report::FormDescription& form = pages::form_of(unit);
+        for (const report::Element& e : pages::layout_of(unit).elements) {
+            if (e.amount_decimals < 0) continue;
+            report::Rect box;
+            ASSERT_TRUE(form.area(e.field, box)) << unit << " " << e.name;
+            const int gap = box.right() - e.rect.right();
+            EXPECT_GE(gap, 0) << unit << " " << e.name;
+            EXPECT_LE(gap, 12) << unit << " " << e.name << " ends " << gap << " px inside @" << e.field;
+        }
+    }
 }
 
 TEST(Wz18, TellingRectangles) {

@@ -4,6 +4,7 @@
 
 #include "host/return_file.h"
 #include "host/samples.h"
+#include "report/przep_zal.h"
 #include "tests/platform/page_pdf.h"
 
 namespace dek {
@@ -23,6 +24,31 @@ TEST(RenderAttachments, PitDPage1ValuesLieInTheirBoxes) {
                             {"4.218,37", "poz10"},
                             {"2.109,19", "poz15"},
                             {"2.109,18", "poz16"}});
+}
+
+// A PIT-28 taxpayer's names of 50 characters, whole on every attachment
+// sheet with a name box, as on the return's page 1: each word inside its
+// box, prepared as the PIT-28 job prepares each sheet.
+TEST(RenderAttachments, Pit28NamesPrintWholeOnPitOPitDAndPit2K) {
+    if (!testing::have_pdftotext()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    HostData d = host::load_return_text(host::find_sample("pit28")->json, "pit28").data;
+    report::przep_zalo(d);
+    ASSERT_EQ(d.rekdek.podatnik.nazw.str(), "Fernández de Córdoba y Sánchez");
+    struct Sheet {
+        const char* page_class;
+        const char *surname, *first_name;
+    };
+    for (const Sheet& s : {Sheet{"TF_wo18_1", "poz5", "poz6"}, Sheet{"TF_wd18_1", "poz4", "poz5"},
+                           Sheet{"TF_w2k18_1", "poz3", "poz4"}}) {
+        expect_words_in_fields(s.page_class, d,
+                               {{"Fernández", s.surname},
+                                {"Córdoba", s.surname},
+                                {"Sánchez", s.surname},
+                                {"Toledo-Pawlaczyk", s.surname},
+                                {"María", s.first_name},
+                                {"Concepción", s.first_name},
+                                {"Ignacia", s.first_name}});
+    }
 }
 
 TEST(RenderAttachments, PitDPage2ValuesLieInTheirBoxes) {

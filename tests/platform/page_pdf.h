@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <initializer_list>
+#include <vector>
 
 #include "pages/page_classes.h"
 #include "platform/render.h"
@@ -20,27 +21,16 @@ struct Expect {
     const char* field;  // id of the form field (or square) it must lie in
 };
 
-// Fills the page from `data` with the given variant fields, renders it as PDF
-// and finds every expected word inside its field (half a pixel of tolerance
-// for the glyph boxes).
-inline void expect_words_in_fields(const char* page_class, HostData& data, std::initializer_list<Expect> expects,
-                                   int nrp = 0, int nr = 0, int ilb = 0, int nrsp = 0) {
-    SCOPED_TRACE(page_class);
-    const report::PageClass* cls = pages::find_page_class(page_class);
-    ASSERT_NE(cls, nullptr);
-    report::LivePage live(*cls, data);
-    live.page().nrp = nrp;
-    live.page().nr = nr;
-    live.page().ilb = ilb;
-    live.page().nrsp = nrsp;
-    live.page().before_print();
+// Renders a filled page as PDF and finds every expected word inside its
+// field (half a pixel of tolerance for the glyph boxes).
+inline void expect_page_words_in_fields(const report::PageReport& page, const std::vector<Expect>& expects) {
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
-    platform::write_pdf(live.page(), buf);
-    const auto& s = live.page().settings;
+    platform::write_pdf(page, buf);
+    const auto& s = page.settings;
     const auto words = pdf_words(buf.data(), s.margin_left_mm, s.margin_top_mm);
     ASSERT_FALSE(words.empty()) << "no text in the PDF";
-    const report::FormDescription& form = pages::form_of(live.page().layout().form);
+    const report::FormDescription& form = pages::form_of(page.layout().form);
     for (const auto& ex : expects) {
         report::Rect a;
         ASSERT_TRUE(form.area(ex.field, a)) << ex.field;
@@ -54,6 +44,22 @@ inline void expect_words_in_fields(const char* page_class, HostData& data, std::
                 found = true;
         EXPECT_TRUE(found) << ex.word << " not inside " << ex.field;
     }
+}
+
+// Fills the page from `data` with the given variant fields and finds every
+// expected word inside its field, as expect_page_words_in_fields.
+inline void expect_words_in_fields(const char* page_class, HostData& data, std::initializer_list<Expect> expects,
+                                   int nrp = 0, int nr = 0, int ilb = 0, int nrsp = 0) {
+    SCOPED_TRACE(page_class);
+    const report::PageClass* cls = pages::find_page_class(page_class);
+    ASSERT_NE(cls, nullptr);
+    report::LivePage live(*cls, data);
+    live.page().nrp = nrp;
+    live.page().nr = nr;
+    live.page().ilb = ilb;
+    live.page().nrsp = nrsp;
+    live.page().before_print();
+    expect_page_words_in_fields(live.page(), expects);
 }
 
 }  // namespace dek::testing
