@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/print_session.h"
+#include "module/print_session.h"
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
@@ -91,7 +91,7 @@ std::vector<DemoSheet> record_demo() {
         r.data.rekster = dek::host::default_settings();
         recorder.sample = sample.name;
         dek::platform::ScriptedPlatform platform(recorder, {}, nullptr);
-        dek::host::run_headless(dek::host::dialog_class_name(r.form),
+        dek::library::run_headless(dek::host::dialog_class_name(r.form),
                                 dek::jobs::DialogContext{r.data, platform, &dek::pages::find_page_class}, {});
     }
     return sheets;

@@ -1,0 +1,142 @@
+#include "module/platforms.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "module/print_session.h"
+#include "platform/qt_platform.h"
+#include "platform/scripted_platform.h"
+
+namespace dek::library {
+
+namespace {
+
+class SystemPrintersImpl final : public api::SystemPrinters, public ModulePrinters {
+public:
+    explicit SystemPrintersImpl(std::filesystem::path pdf_dir) : printers_(system_printers(std::move(pdf_dir))) {}
+
+    const std::vector<std::string>& names() const override { return printers_.names(); }
+    int index() const override { return printers_.index(); }
+    void set_index(int index) override { printers_.set_index(index); }
+    void set_pdf_dir(std::filesystem::path dir) override { printers_.set_pdf_dir(std::move(dir)); }
+    void set_fit_to_printable_area(bool on) override { printers_.set_fit_to_printable_area(on); }
+    platform::Printers& printers() override { return printers_; }
+
+private:
+    platform::SystemPrinters printers_;
+};
+
+class DocumentPrinterImpl final : public api::DocumentPrinter, public ModulePrinters {
+public:
+    explicit DocumentPrinterImpl(api::DocumentOptions options)
+        : printer_(platform::DocumentOptions{std::move(options.file), std::move(options.title), options.pdfa}) {}
+
+    const std::vector<std::string>& names() const override { return printer_.names(); }
+    int index() const override { return printer_.index(); }
+    void set_index(int index) override { printer_.set_index(index); }
+    const std::filesystem::path& file() const override { return printer_.file(); }
+    int pages() const override { return printer_.pages(); }
+    bool finish() override { return printer_.finish(); }
+    platform::Printers& printers() override { return printer_; }
+    platform::DocumentPrinter* document() override { return &printer_; }
+
+private:
+    platform::DocumentPrinter printer_;
+};
+
+// A platform of the platform layer wrapped as a public one. `Public` is the
+// public class it is (Platform, ScriptedPlatform), `Inner` the layer's.
+template <class Public, class Inner>
+class WrappedPlatform : public Public, public ModulePlatform {
+public:
+    template <class... Args>
+    explicit WrappedPlatform(ModulePrinters& printers, Args&&... args)
+        : printers_(printers), inner_(printers.printers(), std::forward<Args>(args)...) {}
+
+    void ShowException(std::string_view message) override { inner_.ShowException(message); }
+    int errors() const override { return inner_.errors(); }
+    platform::Platform& platform() override { return inner_; }
+    ModulePrinters& printers() override { return printers_; }
+
+protected:
+    ModulePrinters& printers_;
+    Inner inner_;
+};
+
+class ScriptedPlatformImpl final : public WrappedPlatform<api::ScriptedPlatform, platform::ScriptedPlatform> {
+public:
+    using WrappedPlatform::WrappedPlatform;
+    const std::vector<std::string>& events() const override { return inner_.events(); }
+    int sheets() const override { return inner_.sheets(); }
+};
+
+// The host's message boxes and printer dialog over the module's printers.
+class HostUserPlatform final : public platform::Platform {
+public:
+    HostUserPlatform(platform::Printers& printers, api::UserInterface& user) : printers_(printers), user_(user) {}
+
+    int MessageBox(std::string_view text, std::string_view caption, int flags) override {
+        return user_.MessageBox(text, caption, flags);
+    }
+    void ShowMessage(std::string_view text) override { user_.ShowMessage(text); }
+    void ShowException(std::string_view message) override {
+        ++errors_;
+        user_.ShowException(message);
+    }
+    std::vector<std::string> printer_names() override { return printers_.names(); }
+    int printer_index() override { return printers_.index(); }
+    bool execute_printer_dialog(QWidget* owner) override {
+        const std::optional<int> chosen = user_.execute_printer_dialog(owner, printers_.names(), printers_.index());
+        if (!chosen) return false;
+        if (*chosen < 0 || *chosen >= static_cast<int>(printers_.names().size()))
+            throw platform::PrintError("the printer dialog chose printer " + std::to_string(*chosen) + " of " +
+                                       std::to_string(printers_.names().size()));
+        printers_.set_index(*chosen);
+        return true;
+    }
+    void print_page(const report::PageReport& page) override { printers_.print(page); }
+
+    int errors() const { return errors_; }
+
+private:
+    platform::Printers& printers_;
+    api::UserInterface& user_;
+    int errors_ = 0;
+};
+
+}  // namespace
+
+ModulePrinters& module_printers(api::Printers& printers) {
+    auto* own = dynamic_cast<ModulePrinters*>(&printers);
+    if (own == nullptr) throw std::invalid_argument("printers not made by the module");
+    return *own;
+}
+
+ModulePlatform& module_platform(api::Platform& platform) {
+    auto* own = dynamic_cast<ModulePlatform*>(&platform);
+    if (own == nullptr) throw std::invalid_argument("platform not made by the module");
+    return *own;
+}
+
+std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir) {
+    return std::make_unique<SystemPrintersImpl>(std::move(pdf_dir));
+}
+
+std::unique_ptr<api::DocumentPrinter> make_document_printer(api::DocumentOptions options) {
+    return std::make_unique<DocumentPrinterImpl>(std::move(options));
+}
+
+std::unique_ptr<api::Platform> make_qt_platform(api::Printers& printers) {
+    return std::make_unique<WrappedPlatform<api::Platform, platform::QtPlatform>>(module_printers(printers));
+}
+
+std::unique_ptr<api::Platform> make_host_platform(api::UserInterface& user, api::Printers& printers) {
+    return std::make_unique<WrappedPlatform<api::Platform, HostUserPlatform>>(module_printers(printers), user);
+}
+
+std::unique_ptr<api::ScriptedPlatform> make_scripted_platform(api::Printers& printers, api::Script script,
+                                                              std::ostream* transcript) {
+    return std::make_unique<ScriptedPlatformImpl>(module_printers(printers), std::move(script), transcript);
+}
+
+}  // namespace dek::library

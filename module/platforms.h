@@ -1,0 +1,46 @@
+// The module's printers and platforms behind the public ones: each public
+// object the module makes holds the platform layer's own, which the dialogs
+// and jobs work with.
+#pragma once
+
+#include <memory>
+#include <ostream>
+
+#include "dek2018/platform.h"
+#include "platform/document_printer.h"
+#include "platform/platform.h"
+#include "platform/printers.h"
+
+namespace dek::library {
+
+// What every public printer object made by the module is besides.
+class ModulePrinters {
+public:
+    virtual ~ModulePrinters() = default;
+    virtual platform::Printers& printers() = 0;
+    // The document, when these printers are one.
+    virtual platform::DocumentPrinter* document() { return nullptr; }
+};
+
+// What every public platform object made by the module is besides.
+class ModulePlatform {
+public:
+    virtual ~ModulePlatform() = default;
+    virtual platform::Platform& platform() = 0;
+    virtual ModulePrinters& printers() = 0;
+};
+
+// The module's side of public objects; throws std::invalid_argument for an
+// object the module did not make.
+ModulePrinters& module_printers(api::Printers& printers);
+ModulePlatform& module_platform(api::Platform& platform);
+
+std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir);
+std::unique_ptr<api::DocumentPrinter> make_document_printer(api::DocumentOptions options);
+
+std::unique_ptr<api::Platform> make_qt_platform(api::Printers& printers);
+std::unique_ptr<api::Platform> make_host_platform(api::UserInterface& user, api::Printers& printers);
+std::unique_ptr<api::ScriptedPlatform> make_scripted_platform(api::Printers& printers, api::Script script,
+                                                              std::ostream* transcript);
+
+}  // namespace dek::library
