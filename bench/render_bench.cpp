@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
-#include "module/print_session.h"
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
+#include "module/print_session.h"
 #include "pages/page_classes.h"
 #include "platform/form_painter.h"
 #include "platform/render.h"
@@ -92,7 +92,7 @@ std::vector<DemoSheet> record_demo() {
         recorder.sample = sample.name;
         dek::platform::ScriptedPlatform platform(recorder, {}, nullptr);
         dek::library::run_headless(dek::host::dialog_class_name(r.form),
-                                dek::jobs::DialogContext{r.data, platform, &dek::pages::find_page_class}, {});
+                                   dek::jobs::DialogContext{r.data, platform, &dek::pages::find_page_class}, {});
     }
     return sheets;
 }

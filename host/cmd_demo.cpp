@@ -41,8 +41,8 @@ int cmd_demo(const Invocation& args, api::Module& module) {
             if (event.starts_with("ERROR ")) std::printf("%s: %s\n", sample_name.c_str(), event.c_str());
         }
         errors += platform->errors();
-        std::printf("%s: %d sheet%s in %s\n", sample_name.c_str(), platform->sheets(), platform->sheets() == 1 ? "" : "s",
-                    (out / sample_name).string().c_str());
+        std::printf("%s: %d sheet%s in %s\n", sample_name.c_str(), platform->sheets(),
+                    platform->sheets() == 1 ? "" : "s", (out / sample_name).string().c_str());
     }
     return errors != 0 ? 1 : 0;
 }

@@ -111,7 +111,8 @@ Outcome print_return(api::Module& module, const PrintArgs& p, ReturnFile& r, api
     try {
         std::unique_ptr<api::Dialog> dialog =
             module.create_dialog(dialog_class_name(r.form), api::DialogContext{r.data, *platform}, nullptr);
-        if (!dialog) throw std::logic_error("dialog class " + std::string(dialog_class_name(r.form)) + " is not registered");
+        if (!dialog)
+            throw std::logic_error("dialog class " + std::string(dialog_class_name(r.form)) + " is not registered");
         dialog->run_headless(p.clicks);
     } catch (const std::invalid_argument& e) {
         progress.clear();

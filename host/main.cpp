@@ -23,9 +23,12 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", dek::host::cmd_check},           {"sample", dek::host::cmd_sample},
-    {"render", nullptr, dek::host::cmd_render}, {"dialog", nullptr, dek::host::cmd_dialog},
-    {"print", nullptr, dek::host::cmd_print},   {"preview", nullptr, dek::host::cmd_preview},
+    {"check", dek::host::cmd_check},
+    {"sample", dek::host::cmd_sample},
+    {"render", nullptr, dek::host::cmd_render},
+    {"dialog", nullptr, dek::host::cmd_dialog},
+    {"print", nullptr, dek::host::cmd_print},
+    {"preview", nullptr, dek::host::cmd_preview},
     {"demo", nullptr, dek::host::cmd_demo},
 };
 

@@ -83,8 +83,8 @@ public:
 
     std::unique_ptr<api::Preview> preview(HostData& data, std::string_view dialog_class, api::Platform& printing,
                                           const std::string& title, QWidget* parent) override {
-        return std::make_unique<PreviewWindow>(data, std::string(dialog_class),
-                                               module_platform(printing).platform(), title, parent);
+        return std::make_unique<PreviewWindow>(data, std::string(dialog_class), module_platform(printing).platform(),
+                                               title, parent);
     }
 
     void write_output_file(const std::filesystem::path& file, std::string_view bytes) override {

@@ -80,9 +80,8 @@ std::string render_pdf(HostData& data, const api::RenderRequest& request) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    with_filled_page(data, request, [&](const report::PageReport& page) {
-        platform::write_pdf(page, buffer, options_of(request));
-    });
+    with_filled_page(data, request,
+                     [&](const report::PageReport& page) { platform::write_pdf(page, buffer, options_of(request)); });
     return bytes.toStdString();
 }
 

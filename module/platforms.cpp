@@ -28,8 +28,7 @@ private:
 
 class DocumentPrinterImpl final : public api::DocumentPrinter, public ModulePrinters {
 public:
-    explicit DocumentPrinterImpl(api::DocumentOptions options)
-        : printer_(platform::DocumentOptions{std::move(options.file), std::move(options.title), options.pdfa}) {}
+    explicit DocumentPrinterImpl(api::DocumentOptions options) : printer_(std::move(options)) {}
 
     const std::vector<std::string>& names() const override { return printer_.names(); }
     int index() const override { return printer_.index(); }

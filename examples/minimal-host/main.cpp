@@ -3,10 +3,11 @@
 // prints every sheet it offers into one PDF, without a screen, through the
 // platform that answers the prompts from a script.
 //   minimal-host OUT.pdf
+#include <dek2018/module.h>
+
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <dek2018/module.h>
 #include <exception>
 #include <iostream>
 

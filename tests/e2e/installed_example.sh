@@ -24,7 +24,11 @@ config=$(find "$prefix" -name dek2018Config.cmake)
 
 # Every public header on its own.
 cflags=$(PKG_CONFIG_PATH=$(dirname "$pc") pkg-config --cflags dek2018)
-[[ $cflags == *"-I$prefix/include"* ]] || fail "pkg-config gives no include folder of the prefix: $cflags"
+found=no
+for flag in $cflags; do
+  [[ $flag == -I* && $(readlink -f "${flag#-I}") == "$(readlink -f "$prefix/include")" ]] && found=yes
+done
+[[ $found == yes ]] || fail "pkg-config gives no include folder of the prefix: $cflags"
 headers=("$prefix"/include/dek2018/*.h)
 [[ ${#headers[@]} -ge 8 ]] || fail "headers: ${headers[*]}"
 for header in "${headers[@]}"; do
