@@ -45,7 +45,8 @@ cmake -S "$source/examples/minimal-host" -B "$work/host" -DCMAKE_PREFIX_PATH="$p
   -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >"$work/configure.log" 2>&1 || { cat "$work/configure.log" >&2; fail "configure"; }
 grep -q "dek2018_DIR:PATH=$prefix/" "$work/host/CMakeCache.txt" || fail "dek2018 not found in the prefix"
 cmake --build "$work/host" >"$work/build.log" 2>&1 || { cat "$work/build.log" >&2; fail "build"; }
-ldd "$work/host/minimal-host" | grep -q "libdek2018.so.0 => $prefix/" || fail "not linked with the prefix's library: $(ldd "$work/host/minimal-host")"
+linked=$(ldd "$work/host/minimal-host")
+[[ $linked == *"libdek2018.so.0 => $prefix/"* ]] || fail "not linked with the prefix's library: $linked"
 
 QT_QPA_PLATFORM=offscreen "$work/host/minimal-host" "$work/pit37.pdf" >"$work/out" 2>"$work/err" ||
   fail "minimal-host: status $?: $(cat "$work/err")"

@@ -48,7 +48,7 @@ DEK2018_MODULE=$work/copy.so run print "$pit37" --out wydruki --click kl_zmust -
 [[ $rc -eq 0 && -f $work/cwd/wydruki/01-TF_w37181.pdf ]] || fail "print with the copy: $rc $(cat "$work/err")"
 
 # What cannot be loaded: status 2, the file and the loader's reason, nothing written.
-printf 'not a library\n' >"$work/text.so"
+head -c 4096 /dev/zero | tr '\0' 'x' >"$work/text.so"  # no library, yet longer than an ELF header
 while read -r module reason; do
   DEK2018_MODULE=$module run print "$pit37" --out wydruki
   [[ $rc -eq 2 && ! -s $work/out && -z $(ls -A "$work/cwd") ]] || fail "$module: status $rc, $(ls -A "$work/cwd")"

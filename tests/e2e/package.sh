@@ -28,7 +28,7 @@ for name in "${names[@]}"; do
   found=("$work"/"$name"_*_*.deb)
   [[ ${#found[@]} -eq 1 && -f ${found[0]} ]] || fail "no package $name: $(ls "$work")"
   deb[$name]=${found[0]}
-  dpkg-deb -c "${deb[$name]}" | awk '{ print $NF }' | sed 's/^\.//' >"$work/$name.contents"
+  dpkg-deb -c "${deb[$name]}" | sed -E 's/ -> .*//' | awk '{ print $NF }' | sed 's/^\.//' >"$work/$name.contents"
 done
 
 # has PACKAGE PATTERN...: each pattern (an extended regular expression) is a file of the package.
@@ -68,7 +68,9 @@ depends libdek2018-0 fonts-liberation2 libqt6gui6 libqt6widgets6 libqt6printsupp
 depends libdek2018-dev "libdek2018-0 (= $version)" qt6-base-dev
 depends dek2018 "libdek2018-0 (= $version)" libqt6widgets6
 [[ $(dpkg-deb -f "${deb[libdek2018-0]}" Section) == libs ]] || fail "libdek2018-0 is not in section libs"
-dpkg-deb --ctrl-tarfile "${deb[libdek2018-0]}" | tar -t | grep -q shlibs || fail "libdek2018-0 has no shlibs file"
+control=$(dpkg-deb --ctrl-tarfile "${deb[libdek2018-0]}" | tar -t)
+[[ $control == *shlibs* && ($control == *triggers* || $control == *postinst*) ]] ||
+  fail "libdek2018-0 has no shlibs file or ldconfig step: $control"
 
 # The manual page in the package is the one the build made from the help texts.
 for name in libdek2018-0 dek2018; do dpkg-deb -x "${deb[$name]}" "$work/root"; done
@@ -89,9 +91,10 @@ if [[ $(id -u) -eq 0 ]] && ! dpkg -s "${names[@]}" >/dev/null 2>&1 && ! dpkg -l 
     { cat "$work/dpkg.log" >&2; fail "dpkg -i"; }
   /usr/bin/dek2018 --version | grep -q '^module libdek2018 [0-9.]*: /usr/lib/' || fail "the installed program"
   pkg-config --modversion dek2018 | grep -qx "$version" || fail "pkg-config does not find the installed module"
-  dpkg -r dek2018 libdek2018-dev libdek2018-0 >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log" >&2; fail "dpkg -r"; }
+  dpkg --purge dek2018 libdek2018-dev libdek2018-0 >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log" >&2; fail "dpkg --purge"; }
   installed=0
   for path in /usr/bin/dek2018 /usr/include/dek2018; do [[ ! -e $path ]] || fail "$path left after removal"; done
+  ! dpkg -l "${names[@]}" 2>/dev/null | grep -q '^[a-z][a-z] ' || fail "packages left known to dpkg after removal"
   ! ls /usr/lib/libdek2018.so* /usr/lib/*/libdek2018.so* >/dev/null 2>&1 || fail "the library left after removal"
   echo "installed and removed: ${names[*]}"
 fi
