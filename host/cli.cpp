@@ -25,6 +25,21 @@ constexpr OptionSpec kPdfFolder{"out", "DIR",
                                 "The folder of the printer \"Zapis do pliku PDF\", which writes each sheet to a PDF "
                                 "file of its own: 01-TF_w37181.pdf, 02-TF_w37182.pdf, ... (default ./wydruki)."};
 
+// The page classes of each form's print job, as `render` takes them.
+#define DEK_PIT37_PAGES                                                                                   \
+    "TF_w37181, TF_w37182, TF_w37183, TF_w37184, TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, " \
+    "TF_wd18_2, TF_w2k18_1"
+#define DEK_PIT36_PAGES                                                                                    \
+    "TF_w36181, TF_w36182, TF_w36183, TF_w36184, TF_w36185, TF_w36186, TF_w36187, TF_wb18_1, TF_wb18_2, "  \
+    "TF_wo18_1, TF_wo18_2, TF_wo18_3, TF_wo18_4, TF_wd18_1, TF_wd18_2, TF_wm18_1, TF_w2k18_1, TF_wz18_1, " \
+    "TF_wz18_2, TF_wzg18_1, TF_wbr18_1, TF_wbr18_2, TF_wds18_1, TF_wds18_2"
+#define DEK_PIT36L_PAGES                                                                               \
+    "TF_w36l18_1, TF_w36l18_2, TF_w36l18_3, TF_w36l18_4, TF_wb18_1, TF_wb18_2, TF_wz18_1, TF_wz18_2, " \
+    "TF_wzg18_1, TF_wbr18_1, TF_wbr18_2, TF_wds18_1, TF_wds18_2"
+#define DEK_PIT28_PAGES                                                                                  \
+    "TF_w2818_1, TF_w2818_2, TF_w2818_3, TF_w2818_4, TF_w28a18_1, TF_w28b18_1, TF_w28b18_2, TF_wo18_1, " \
+    "TF_wo18_2, TF_wo18_3, TF_wd18_1, TF_wd18_2, TF_w2k18_1"
+
 const std::vector<CommandSpec> kCommands{
     {"check",
      "FILE",
@@ -49,7 +64,13 @@ const std::vector<CommandSpec> kCommands{
      "one page filled from a return file, as PDF or PNG",
      "Fills the page of class CLASS (TF_w37181, TF_wo18_1, ...) from FILE and writes it as OUT, a PDF or PNG file "
      "by its extension. A page with variant fields needs their values, as a print job gives them. A PIT-28 "
-     "return's PIT/O, PIT/D and PIT-2K pages are filled from the PIT-28 return, as its print job fills them.",
+     "return's PIT/O, PIT/D and PIT-2K pages are filled from the PIT-28 return, as its print job fills them.\n\n"
+     "CLASS is a page the return's print job prints; a page of another form is refused. The pages of each form, in "
+     "the order its job prints them:\n\n"
+     "PIT-37: " DEK_PIT37_PAGES "\n\n"
+     "PIT-36: " DEK_PIT36_PAGES "\n\n"
+     "PIT-36L: " DEK_PIT36L_PAGES "\n\n"
+     "PIT-28: " DEK_PIT28_PAGES,
      "FILE",
      1,
      1,
@@ -130,6 +151,41 @@ constexpr OptionSpec kHelp{"help", "", "Shows this help."};
 constexpr std::string_view kExitStatus =
     "0 success; 1 an error was shown while printing (the transcript's ERROR line) or an output could not be "
     "written; 2 a bad return file, bad arguments or a refused file.";
+
+// The return file's format, for the manual page: paragraphs, and an example
+// (indented by four blanks) printed as it stands.
+constexpr std::string_view kReturnFileFormat[] = {
+    "A return file is a UTF-8 JSON object. The example below is a PIT-37 return with its PIT/D and PIT/O "
+    "attachments; dek2018 sample NAME prints a complete return of each form.",
+    "    {\n"
+    "      \"form\": \"PIT-37\",\n"
+    "      \"rekdek\": { \"nip\": \"5260250274\", \"rok\": 2018,\n"
+    "                  \"podatnik\": { \"nazw\": \"Kowalski\", \"im\": \"Jan\", \"dur\": \"1978-09-14\" },\n"
+    "                  \"ilzal\": {\"2\": 1, \"5\": 1}, \"pito\": { \"odl\": {\"1\": 8733.21} } },\n"
+    "      \"rek_uz\": { \"zwrot\": 1112.0 },\n"
+    "      \"wsp_z_malz\": [1]\n"
+    "    }",
+    "\"form\" is required: \"PIT-37\", \"PIT-36\", \"PIT-36L\" or \"PIT-28\". PIT-36S, PIT-36LS and PIT-28S are "
+    "the same forms with the record's spadek flag set (rekdek.spadek, rek28.spadek).",
+    "\"rekdek\" (the return record), \"rek28\" (the PIT-28 return), \"rek_uz\" and \"rek01\" hold the records by "
+    "their field names, nested records as objects (\"podatnik\", \"malzonek\"). Every key is optional: an omitted "
+    "field is zero, false or empty. An unknown key, a key given twice and a value of the wrong type are errors. "
+    "\"zal28\" (PIT-28 only) holds the PIT-28 return's own PIT/O, PIT/D and PIT-2K data.",
+    "Arrays are JSON arrays, whose position i is the field's declared index low + i, or objects keyed by declared "
+    "indices: {\"8\": 100.0} sets element 8 of p[8..18], and \"ilzal\": {\"2\": 1} the count of attachment 2. An "
+    "index outside the declared bounds, and an array longer than the field, are errors.",
+    "Amounts are JSON numbers. A 6-byte real field takes magnitudes below 2^33 = 8589934592 (8589934591.99 is the "
+    "largest), where every amount with two decimals prints exactly as given; zal44 takes magnitudes below 2^40; a "
+    "single (4-byte) field takes only amounts it holds to the grosz (every two-decimal one below 2^17 = 131072). "
+    "Anything larger is refused. Amounts print rounded half away from zero on the decimal as written: 1.005 prints "
+    "1,01.",
+    "Texts are JSON strings of at most the field's width, in characters of Windows-1250 only; nr_dek_refer takes "
+    "at most 64. Dates are \"YYYY-MM-DD\" or \"\" (none). Flags are true or false; bytes and integers whole "
+    "numbers within the field's range.",
+    "\"wsp_z_malz\" lists the taxation-method codes (rekdek.sp_opod) that mean joint taxation (default [1]). "
+    "\"dr_dek_ref\" (true or false) and \"nr_dek_refer\" print the electronic filing's reference number.",
+    "An error names the file, the path of the field (rekdek.dochody[2].zr[9].prz) and what is wrong, as \"FILE: "
+    "PATH: PROBLEM\" on standard error, and the command exits with status 2."};
 
 // `text` broken into lines of at most `width` columns, each after `indent`
 // blanks but the first, which takes `first` (the indent unless given); a
@@ -287,6 +343,14 @@ std::string manual_page() {
             out += ".TP\n.B " + roff(option_label(o)) + "\n" + roff(o.help) + "\n";
         }
     }
+    out += ".SH RETURN FILES\n";
+    for (std::string_view paragraph : kReturnFileFormat) {
+        if (paragraph.starts_with("    ")) {
+            out += ".PP\n.nf\n.RS 4\n" + roff(paragraph) + "\n.RE\n.fi\n";
+        } else {
+            out += ".PP\n" + roff(paragraph) + "\n";
+        }
+    }
     out += ".SH EXIT STATUS\n" + roff(kExitStatus) + "\n";
     out += ".SH ENVIRONMENT\n.TP\n.B DEK2018_SCANS\n" +
            roff(
@@ -328,6 +392,34 @@ int program_usage_error(const std::string& why) {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// The option as the user typed it ("--bogus", "-x"), up to any "=value".
+std::string typed_option(const QStringList& list, const QString& name) {
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString arg = list[i];
+        if (arg == QLatin1String("--")) break;
+        const QString option = arg.section(QLatin1Char('='), 0, 0);
+        qsizetype dashes = 0;
+        while (dashes < option.size() && option[dashes] == QLatin1Char('-')) ++dashes;
+        if (dashes > 0 && option.mid(dashes) == name) return option.toLatin1().toStdString();
+    }
+    return (name.size() == 1 ? "-" : "--") + name.toLatin1().toStdString();
+}
+
+// The parser's complaint in the program's own words, as every message of
+// the program is written: lower case, the option as typed ("unknown option
+// --bogus", "missing value after --out").
+std::string parse_error(const QCommandLineParser& parser, const QStringList& list) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) return "unknown option " + typed_option(list, unknown.front());
+    // "Missing value after '--out'.", "Unexpected value after '--outline'.".
+    std::string text = parser.errorText().toLatin1().toStdString();
+    if (text.ends_with('.')) text.pop_back();
+    if (const auto quote = text.find(" '"); quote != std::string::npos && text.ends_with('\''))
+        text = text.substr(0, quote) + " " + text.substr(quote + 2, text.size() - quote - 3);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
 }  // namespace
 
 std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* const* argv) {
@@ -343,6 +435,8 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
 
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    // "-out" is the option out, as "--out" is, never the letters o, u and t.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     std::vector<OptionSpec> options = command->options;
     options.push_back(kHelp);
     for (const OptionSpec& o : options) {
@@ -354,7 +448,7 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
     // file names that are not UTF-8 come through unchanged.
     QStringList list{qs(kProgram)};
     for (int i = 2; i < argc; ++i) list << QString::fromLatin1(argv[i]);
-    if (!parser.parse(list)) return ParseExit{usage_error(*command, parser.errorText().toLatin1().toStdString())};
+    if (!parser.parse(list)) return ParseExit{usage_error(*command, parse_error(parser, list))};
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(command_help(*command).c_str(), stdout);
         return ParseExit{0};

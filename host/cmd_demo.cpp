@@ -21,8 +21,8 @@ int cmd_demo(const Invocation& args, api::Module& module) {
 
     prepare_headless();
     CommandApplication app;
-    const std::unique_ptr<api::SystemPrinters> printers = module.system_printers(out);
-    printers->set_index(printers->pdf_printer_index());
+    // Files only: the print server is never asked.
+    const std::unique_ptr<api::SystemPrinters> printers = module.system_printers(out, api::CupsUse::never);
 
     int errors = 0;
     for (const Sample& sample : samples()) {

@@ -14,6 +14,7 @@
 
 #include "host/commands.h"
 #include "host/return_file.h"
+#include "host/screen_application.h"
 #include "host/session.h"
 
 namespace dek::host {
@@ -54,11 +55,13 @@ int cmd_preview(const Invocation& args, api::Module& module) {
     const std::optional<std::string> grab_to = args.value("grab");
     std::optional<std::filesystem::path> settings;
     if (auto named = args.value("settings")) settings = *named;
+    // Grabbed, the window is made off screen; shown, it needs a display, and
+    // without one nothing is read or written.
+    if (grab_to) prepare_headless();
+    if (!grab_to && !display_named("preview")) return 2;
     std::optional<ReturnFile> loaded = load_for_dialog(module, "preview", file, settings);
     if (!loaded) return 2;
-
-    if (grab_to) prepare_headless();
-    CommandApplication app;
+    ScreenApplication app("preview");
     const std::unique_ptr<api::SystemPrinters> printers = module.system_printers(out);
     const std::unique_ptr<api::Platform> printing = module.qt_platform(*printers);
     ReturnFile& r = *loaded;

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -80,18 +81,74 @@ std::optional<PrintArgs> parse(const Invocation& args) {
     return p;
 }
 
+// The name a return prints under when several print into folders of their
+// own, or as documents: the file's name without its extension.
+std::string stem_of(const std::string& file) { return fs::path(file).stem().string(); }
+
 // Several files print into a folder each, named after the file: two files
-// of one name would print over each other.
-bool stems_distinct(const PrintArgs& p) {
-    if (p.files.size() < 2) return true;
+// of one name would print over each other, and a name that is empty, "." or
+// ".." is no folder of its own (it would be the folder itself or the one
+// above it). Refuses the whole run before anything prints.
+bool stems_usable(const PrintArgs& p) {
+    const bool named_by_stem = p.files.size() > 1 || p.pdf_dir;
+    if (!named_by_stem) return true;
     std::map<std::string, std::string> seen;
     for (const std::string& file : p.files) {
-        const std::string stem = fs::path(file).stem().string();
+        const std::string stem = stem_of(file);
+        if (stem.empty() || stem == "." || stem == "..") {
+            std::fprintf(stderr, "dek2018 print: %s has no name to print under (\"%s\"); nothing printed\n",
+                         file.c_str(), stem.c_str());
+            return false;
+        }
+        if (p.files.size() < 2) continue;
         const auto [it, fresh] = seen.emplace(stem, file);
         if (!fresh) {
             std::fprintf(stderr, "dek2018 print: %s and %s would both print as \"%s\"; nothing printed\n",
                          it->second.c_str(), file.c_str(), stem.c_str());
             return false;
+        }
+    }
+    return true;
+}
+
+// The documents a run writes: the --pdf file, or DIR/<stem>.pdf of each file.
+std::vector<fs::path> document_files(const PrintArgs& p) {
+    std::vector<fs::path> documents;
+    if (p.pdf) documents.emplace_back(*p.pdf);
+    if (p.pdf_dir)
+        for (const std::string& file : p.files) documents.push_back(fs::path(*p.pdf_dir) / (stem_of(file) + ".pdf"));
+    return documents;
+}
+
+// A document replaces what lies at its name only when that is a regular
+// file or a symbolic link (the link itself, never what it points to), and
+// never one of the run's inputs, however reached: a device, a FIFO or the
+// return itself is refused before anything prints.
+bool documents_writable(const PrintArgs& p) {
+    std::vector<std::pair<std::string, struct stat>> inputs;
+    for (const std::string& file : p.files) {
+        struct stat st {};
+        if (::stat(file.c_str(), &st) == 0) inputs.emplace_back(file, st);
+    }
+    if (p.settings) {
+        struct stat st {};
+        if (::stat(p.settings->c_str(), &st) == 0) inputs.emplace_back(*p.settings, st);
+    }
+    for (const fs::path& document : document_files(p)) {
+        struct stat here {};
+        if (::lstat(document.c_str(), &here) != 0) continue;  // nothing there yet
+        if (!S_ISREG(here.st_mode) && !S_ISLNK(here.st_mode) && !S_ISDIR(here.st_mode)) {
+            std::fprintf(stderr, "dek2018 print: %s is not a regular file; nothing printed\n", document.c_str());
+            return false;
+        }
+        struct stat target {};
+        if (::stat(document.c_str(), &target) != 0) continue;  // a dangling link: replaced
+        for (const auto& [name, input] : inputs) {
+            if (input.st_dev == target.st_dev && input.st_ino == target.st_ino) {
+                std::fprintf(stderr, "dek2018 print: %s is the input %s; nothing printed\n", document.c_str(),
+                             name.c_str());
+                return false;
+            }
         }
     }
     return true;
@@ -142,7 +199,7 @@ int cmd_print(const Invocation& args, api::Module& module) {
     const std::optional<PrintArgs> parsed = parse(args);
     if (!parsed) return 2;
     const PrintArgs& p = *parsed;
-    if (!stems_distinct(p)) return 2;
+    if (!stems_usable(p) || !documents_writable(p)) return 2;
     const bool batch = p.files.size() > 1;
 
     prepare_headless();
@@ -151,7 +208,16 @@ int cmd_print(const Invocation& args, api::Module& module) {
     // The system's printers serve every file printed with --out; the printer
     // named is looked for once, before anything prints.
     std::unique_ptr<api::SystemPrinters> printers;
+    // The --out folder is held for the whole run (a batch holds DIR itself),
+    // before anything in it is written or removed.
+    std::unique_ptr<api::FolderLock> lock;
     if (p.out) {
+        lock = module.lock_folder(*p.out);
+        if (lock->busy()) {
+            std::fprintf(stderr, "dek2018 print: another print is writing into the folder %s; nothing printed\n",
+                         p.out->c_str());
+            return 2;
+        }
         printers = module.system_printers(*p.out);
         printers->set_fit_to_printable_area(p.fit);
         if (p.printer) {
@@ -165,6 +231,13 @@ int cmd_print(const Invocation& args, api::Module& module) {
             }
             printers->set_index(index);
         }
+        // A stopped queue would keep every sheet: said before the first prompt.
+        try {
+            printers->check_ready(printers->index());
+        } catch (const std::runtime_error& e) {
+            std::fprintf(stderr, "dek2018 print: %s; nothing printed\n", e.what());
+            return 2;
+        }
     }
 
     BatchProgress progress(batch && ::isatty(STDERR_FILENO) == 1);
@@ -172,9 +245,9 @@ int cmd_print(const Invocation& args, api::Module& module) {
     int worst = kPrinted;
     for (std::size_t i = 0; i < p.files.size(); ++i) {
         const std::string& file = p.files[i];
-        const std::string stem = fs::path(file).stem().string();
+        const std::string stem = stem_of(file);
         progress.show(static_cast<int>(i + 1), static_cast<int>(p.files.size()), fs::path(file).filename().string());
-        if (batch) out << "FILE " << file << '\n' << std::flush;
+        if (batch) out << "FILE " << module.one_line(file) << '\n' << std::flush;
         progress.clear();  // a file that does not load says so on standard error
         std::optional<ReturnFile> r = load_for_dialog(
             module, "print", file, p.settings ? std::optional<std::filesystem::path>(*p.settings) : std::nullopt);

@@ -15,6 +15,7 @@
 
 #include "host/commands.h"
 #include "host/return_file.h"
+#include "host/session.h"
 
 namespace dek::host {
 
@@ -23,6 +24,18 @@ namespace {
 int fail(const std::string& message) {
     std::fprintf(stderr, "dek2018 render: %s\n", message.c_str());
     return 2;
+}
+
+// An output that could not be written: exit status 1, as for every command.
+int cannot_write(const std::string& what) {
+    std::fprintf(stderr, "dek2018 render: cannot write %s\n", what.c_str());
+    return 1;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+    return list;
 }
 
 bool parse_int(const std::string& s, int lo, int hi, int& out) {
@@ -62,14 +75,6 @@ int cmd_render(const Invocation& args, api::Module& module) {
     }
     const bool pdf = out.ends_with(".pdf");
     if (!pdf && !out.ends_with(".png")) return fail("OUT must end in .pdf or .png: " + out);
-    std::optional<std::vector<api::VariantField>> fields;
-    try {
-        fields = module.variant_fields(page_class);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "dek2018 render: %s\n", e.what());
-        return 1;
-    }
-    if (!fields) return fail("unknown page class " + page_class);
 
     ReturnFile ret;
     try {
@@ -78,6 +83,21 @@ int cmd_render(const Invocation& args, api::Module& module) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
+    // Only a page the return's print job prints is filled from it: a page of
+    // another form would read records this return does not fill.
+    const std::vector<std::string> printed = module.printed_page_classes(dialog_class_name(ret.form));
+    const std::string form(form_name(ret.form));
+    std::optional<std::vector<api::VariantField>> fields;
+    try {
+        fields = module.variant_fields(page_class);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "dek2018 render: %s\n", e.what());
+        return 1;
+    }
+    if (!fields)
+        return fail("unknown page class " + page_class + "; the pages of a " + form + " return: " + joined(printed));
+    if (std::find(printed.begin(), printed.end(), page_class) == printed.end())
+        return fail(page_class + " is no page of a " + form + " return; its pages: " + joined(printed));
 
     // The page reads its records at the places its variant fields name, so it
     // is filled only for values a print job gives it.
@@ -108,8 +128,8 @@ int cmd_render(const Invocation& args, api::Module& module) {
         if (var.given) request.*var.slot = var.value;
     }
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawn off screen, whatever display the environment names (or a dead one).
+    prepare_headless();
     int argc = 1;
     char name[] = "dek2018";
     char* argv[] = {name, nullptr};
@@ -127,13 +147,13 @@ int cmd_render(const Invocation& args, api::Module& module) {
             buffer.open(QIODevice::WriteOnly);
             QImageWriter writer(&buffer, "png");
             if (!writer.write(module.render_image(ret.data, request, dpi)))
-                return fail("cannot write " + out + ": " + writer.errorString().toStdString());
+                return cannot_write(out + ": " + writer.errorString().toStdString());
             bytes = png.toStdString();
         }
         try {
             module.write_output_file(out, bytes);
         } catch (const std::system_error& e) {
-            return fail("cannot write " + std::string(e.what()));
+            return cannot_write(e.what());
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dek2018 render: %s\n", e.what());

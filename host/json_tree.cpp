@@ -27,7 +27,31 @@ std::string_view JsonNode::kind_name() const {
     return "a value";
 }
 
+std::string clipped_input(std::string_view text) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character starts at every byte that is not a continuation byte.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (chars++ == kQuotedInputChars) return std::string(text.substr(0, i)) + "…";
+    }
+    return std::string(text);
+}
+
 namespace {
+
+// The parser's message with the input it quotes ("last read: '...'") cut
+// as every message cuts input.
+std::string with_clipped_token(std::string_view what) {
+    static constexpr std::string_view kLastRead = "last read: '";
+    const std::size_t start = what.find(kLastRead);
+    if (start == std::string_view::npos) return std::string(what);
+    const std::size_t from = start + kLastRead.size();
+    std::size_t to = what.rfind("'; expected");
+    if (to == std::string_view::npos || to < from) to = what.rfind('\'');
+    if (to == std::string_view::npos || to < from) to = what.size();
+    return std::string(what.substr(0, from)) + clipped_input(what.substr(from, to - from)) +
+           std::string(what.substr(to));
+}
 
 // Keeps the valid UTF-8 of a parser message and replaces control characters
 // and stray bytes with '?', so that a message quoting bad input is safe to print.
@@ -121,14 +145,14 @@ public:
         if (ex.id == kNumberOverflow) {
             // Valid JSON, but beyond a double: the same fault as any number too large for its field.
             error = "number out of range " + where(position - std::min(position, last_token.size())) + ": " +
-                    printable(last_token);
+                    printable(clipped_input(last_token));
             return false;
         }
         // "[json.exception.parse_error.101] parse error at line 1, column 5: syntax error ..."
         std::string_view what = ex.what();
         if (auto at = what.find("] "); at != std::string_view::npos) what.remove_prefix(at + 2);
         if (what.substr(0, 12) == "parse error ") what.remove_prefix(12);
-        error = printable(what);
+        error = printable(with_clipped_token(what));
         syntax = true;
         return false;
     }

@@ -60,4 +60,11 @@ inline constexpr std::size_t kMaxJsonDepth = 64;
 // Parses UTF-8 JSON text (RFC 8259; a leading byte-order mark is skipped).
 JsonNode parse_json(std::string_view text);
 
+// Most characters of input that a message quotes.
+inline constexpr std::size_t kQuotedInputChars = 80;
+
+// Input as a message quotes it: its first kQuotedInputChars characters
+// (UTF-8 sequences counted as one and never split), with "…" where it was cut.
+std::string clipped_input(std::string_view text);
+
 }  // namespace dek::host

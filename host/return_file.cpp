@@ -82,12 +82,13 @@ namespace {
 using Kind = JsonNode::Kind;
 
 // A string as a JSON literal, for quoting input in messages: control
-// characters escaped, long input cut.
+// characters escaped, long input cut (clipped_input) with "…" inside the quotes.
 std::string json_quoted(std::string_view s) {
-    constexpr std::size_t kMax = 40;
-    std::string cut(s.substr(0, kMax));
+    std::string cut = clipped_input(s);
+    const bool was_cut = cut.size() != s.size();
+    if (was_cut) cut.resize(cut.size() - std::string_view("…").size());
     std::string q = nlohmann::json(cut).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    if (s.size() > kMax) q.insert(q.size() - 1, "...");
+    if (was_cut) q.insert(q.size() - 1, "…");
     return q;
 }
 
@@ -102,7 +103,8 @@ bool is_identifier(std::string_view key) {
 // quoted in brackets, so whatever the file holds prints safely.
 std::string member_path(const std::string& path, std::string_view key) {
     if (!is_identifier(key)) return path + "[" + json_quoted(key) + "]";
-    return path.empty() ? std::string(key) : path + "." + std::string(key);
+    const std::string name = clipped_input(key);
+    return path.empty() ? name : path + "." + name;
 }
 
 std::string index_path(const std::string& path, std::string_view index) {

@@ -1,6 +1,7 @@
 #include "jobs/fr_ud18.h"
 
 #include <exception>
+#include <string>
 
 namespace dek::jobs {
 
@@ -47,7 +48,18 @@ void Tfr_ud18::show_current_printer() {
 
 void Tfr_ud18::kl_ustdrClick() {
     const int before = platform_.printer_index();
-    if (platform_.execute_printer_dialog(window()) && platform_.printer_index() != before) show_current_printer();
+    const std::string before_name = current_name();
+    // A printer that prints into a file chosen in the dialog keeps its index
+    // for another file: its name, which names the file, tells them apart.
+    if (platform_.execute_printer_dialog(window()) &&
+        (platform_.printer_index() != before || current_name() != before_name))
+        show_current_printer();
+}
+
+std::string Tfr_ud18::current_name() {
+    const auto names = platform_.printer_names();
+    const int index = platform_.printer_index();
+    return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(index)] : "";
 }
 
 }  // namespace dek::jobs

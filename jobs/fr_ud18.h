@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -25,6 +26,7 @@ public:
 
 private:
     void kl_ustdrClick();
+    std::string current_name();  // of the current printer; empty when there is none
 
     platform::Platform& platform_;
 };

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "jobs/sheet_title.h"
+#include "platform/qt_platform.h"
 #include "records/rekster.h"
 
 namespace dek::jobs {
@@ -52,7 +53,8 @@ PrintDialog::PrintDialog(const DialogDescription& description, const DialogConte
       data_(ctx.data),
       platform_(ctx.platform),
       find_page_(ctx.find_page),
-      on_sheet_title_(ctx.on_sheet_title) {
+      on_sheet_title_(ctx.on_sheet_title),
+      on_job_end_(ctx.on_job_end) {
     if (description_.job == nullptr || find_page_ == nullptr) throw std::logic_error("print dialog without its job");
     // The instance is named after its class without the leading T, as forms are.
     setObjectName(qs(description_.class_name.substr(1)));
@@ -137,7 +139,14 @@ PrintDialog::PrintDialog(const DialogDescription& description, const DialogConte
     // "&Drukuj" carries the modal result OK: the dialog closes as soon as the
     // job returns, also when it stopped at once.
     connect(kl_druk, &QPushButton::clicked, this, [this] {
-        handle(&PrintDialog::kl_drukClick);
+        const bool completed = handle(&PrintDialog::kl_drukClick);
+        if (on_job_end_) {
+            try {
+                on_job_end_(completed);
+            } catch (const std::exception& e) {
+                platform_.ShowException(e.what());
+            }
+        }
         accept();
     });
     connect(kl_anuluj, &QPushButton::clicked, this, &QDialog::reject);
@@ -152,14 +161,16 @@ QCheckBox* PrintDialog::page_checkbox(std::string_view name) const {
     return box;
 }
 
-void PrintDialog::handle(void (PrintDialog::*handler)()) {
+bool PrintDialog::handle(void (PrintDialog::*handler)()) {
     try {
         (this->*handler)();
+        return true;
     } catch (const std::exception& e) {
         platform_.ShowException(e.what());
     } catch (...) {
         platform_.ShowException("unknown error");
     }
+    return false;
 }
 
 void PrintDialog::activate() {
@@ -175,6 +186,10 @@ void PrintDialog::deactivate() {
 }
 
 void PrintDialog::showEvent(QShowEvent* event) {
+    // Shown, the dialog is Polish, and so are the standard buttons and dialogs
+    // Qt shows for it (the prompts' OK and Cancel, the printer dialog). A
+    // dialog run without a screen never shows them.
+    platform::use_polish_qt_texts();
     QDialog::showEvent(event);
     if (!event->spontaneous()) activate();
 }

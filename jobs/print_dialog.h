@@ -78,12 +78,17 @@ struct DialogDescription {
 // before the sheet goes to the printer.
 using SheetTitleHook = std::function<void(const std::string& title)>;
 
+// Told that the dialog's job has ended: completed, or stopped at an error
+// (already shown).
+using JobEndHook = std::function<void(bool completed)>;
+
 // What the host hands to a dialog it creates.
 struct DialogContext {
     HostData& data;
     platform::Platform& platform;
     PageLookup find_page;
     SheetTitleHook on_sheet_title{};
+    JobEndHook on_job_end{};
 };
 
 inline constexpr std::string_view kCaptionYear = " (za rok 2018)";
@@ -133,8 +138,9 @@ protected:
 
 private:
     // Runs a handler; an exception is shown by the platform's default handling
-    // and goes no further (nothing may escape into Qt's event loop).
-    void handle(void (PrintDialog::*handler)());
+    // and goes no further (nothing may escape into Qt's event loop). Returns
+    // whether the handler completed.
+    bool handle(void (PrintDialog::*handler)());
     void set_caption();
     void on_focus_window(QWindow* window);
 
@@ -143,6 +149,7 @@ private:
     platform::Platform& platform_;
     PageLookup find_page_;
     SheetTitleHook on_sheet_title_;
+    JobEndHook on_job_end_;
     bool active_ = false;
     bool closing_ = false;
 };

@@ -8,12 +8,14 @@
 #include <QPointer>
 
 #include "jobs/registry.h"
+#include "module/form_pages.h"
 #include "module/page_render.h"
 #include "module/platforms.h"
 #include "module/preview_window.h"
 #include "module/print_session.h"
 #include "pages/page_classes.h"
 #include "platform/output_file.h"
+#include "platform/scripted_platform.h"
 
 namespace dek::library {
 
@@ -47,16 +49,27 @@ public:
         ModulePlatform& platform = module_platform(context.platform);
         // A document bookmarks each sheet with the name the dialog gives it.
         jobs::SheetTitleHook titles;
+        jobs::JobEndHook job_end;
         if (platform::DocumentPrinter* document = platform.printers().document())
             titles = [document](const std::string& title) { document->name_next_sheet(title); };
+        // The printer dialog's document is written when its job ends.
+        if (DialogPrinters* printers = platform.printers().dialog()) {
+            titles = [printers](const std::string& title) { printers->name_next_sheet(title); };
+            job_end = [printers](bool completed) { printers->end_job(completed); };
+        }
         std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(
-            class_name, jobs::DialogContext{context.data, platform.platform(), &pages::find_page_class, titles}, owner);
+            class_name,
+            jobs::DialogContext{context.data, platform.platform(), &pages::find_page_class, titles, job_end}, owner);
         if (!dialog) return nullptr;
         return std::make_unique<DialogImpl>(std::move(dialog));
     }
 
-    std::unique_ptr<api::SystemPrinters> system_printers(std::filesystem::path pdf_dir) override {
-        return make_system_printers(std::move(pdf_dir));
+    std::unique_ptr<api::SystemPrinters> system_printers(std::filesystem::path pdf_dir, api::CupsUse cups) override {
+        return make_system_printers(std::move(pdf_dir), cups);
+    }
+    std::unique_ptr<api::DialogPrinters> dialog_printers(api::SystemPrinters& system, std::string title,
+                                                         std::filesystem::path proposed) override {
+        return make_dialog_printers(system, std::move(title), std::move(proposed));
     }
     std::unique_ptr<api::DocumentPrinter> document_printer(api::DocumentOptions options) override {
         return make_document_printer(std::move(options));
@@ -71,6 +84,13 @@ public:
         return make_scripted_platform(printers, std::move(script), transcript);
     }
 
+    std::vector<std::string> printed_page_classes(std::string_view dialog_class) override {
+        const jobs::PrintJob* job = print_job(dialog_class);
+        if (job == nullptr) return {};
+        std::vector<std::string> classes;
+        for (std::string_view cls : library::printed_page_classes(*job)) classes.emplace_back(cls);
+        return classes;
+    }
     std::optional<std::vector<api::VariantField>> variant_fields(std::string_view page_class) override {
         return library::variant_fields(page_class);
     }
@@ -90,6 +110,11 @@ public:
     void write_output_file(const std::filesystem::path& file, std::string_view bytes) override {
         platform::write_file_replacing(file, bytes);
     }
+    std::unique_ptr<api::FolderLock> lock_folder(const std::filesystem::path& dir) override {
+        return make_folder_lock(dir);
+    }
+
+    std::string one_line(std::string_view text) override { return platform::one_line(text); }
 };
 
 }  // namespace

@@ -2,14 +2,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <array>
 #include <functional>
 #include <stdexcept>
 
-#include "jobs/dekw3618.h"
-#include "jobs/dekw3718.h"
-#include "jobs/w28f_18.h"
-#include "jobs/zw36l_18.h"
+#include "module/form_pages.h"
 #include "pages/page_classes.h"
 #include "platform/render.h"
 #include "report/page_class.h"
@@ -24,23 +20,12 @@ const report::PageClass& page_class_of(std::string_view name) {
     return *cls;
 }
 
-// The job of a print dialog class; nullptr for a name no dialog has.
-const jobs::PrintJob* job_of(std::string_view dialog_class) {
-    using Description = const jobs::DialogDescription& (*)();
-    static const std::array<Description, 4> dialogs{&jobs::pit37_dialog, &jobs::pit36_dialog, &jobs::pit36l_dialog,
-                                                    &jobs::pit28_dialog};
-    for (Description dialog : dialogs) {
-        if (dialog().class_name == dialog_class) return dialog().job;
-    }
-    return nullptr;
-}
-
 // Creates the page, fills it and hands it to `draw`; the page is freed on
 // every way out.
 void with_filled_page(HostData& data, const api::RenderRequest& request,
                       const std::function<void(const report::PageReport&)>& draw) {
     const report::PageClass& cls = page_class_of(request.page_class);
-    if (const jobs::PrintJob* job = job_of(request.dialog_class)) {
+    if (const jobs::PrintJob* job = print_job(request.dialog_class)) {
         if (jobs::Preparation prepare = jobs::preparation_of(*job, request.page_class)) prepare(data);
     }
     report::LivePage live(cls, data);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "module/print_session.h"
+#include "platform/output_file.h"
 #include "platform/qt_platform.h"
 #include "platform/scripted_platform.h"
 
@@ -13,13 +14,16 @@ namespace {
 
 class SystemPrintersImpl final : public api::SystemPrinters, public ModulePrinters {
 public:
-    explicit SystemPrintersImpl(std::filesystem::path pdf_dir) : printers_(system_printers(std::move(pdf_dir))) {}
+    SystemPrintersImpl(std::filesystem::path pdf_dir, api::CupsUse cups)
+        : printers_(system_printers(std::move(pdf_dir), cups == api::CupsUse::never ? platform::CupsUse::never
+                                                                                    : platform::CupsUse::listed)) {}
 
     const std::vector<std::string>& names() const override { return printers_.names(); }
     int index() const override { return printers_.index(); }
     void set_index(int index) override { printers_.set_index(index); }
     void set_pdf_dir(std::filesystem::path dir) override { printers_.set_pdf_dir(std::move(dir)); }
     void set_fit_to_printable_area(bool on) override { printers_.set_fit_to_printable_area(on); }
+    void check_ready(int index) const override { printers_.check_ready(index); }
     platform::Printers& printers() override { return printers_; }
 
 private:
@@ -43,6 +47,31 @@ private:
     platform::DocumentPrinter printer_;
 };
 
+class DialogPrintersImpl final : public api::DialogPrinters, public ModulePrinters {
+public:
+    DialogPrintersImpl(platform::SystemPrinters& system, std::string title, std::filesystem::path proposed)
+        : printers_(system, std::move(title), std::move(proposed)) {}
+
+    const std::vector<std::string>& names() const override { return printers_.names(); }
+    int index() const override { return printers_.index(); }
+    void set_index(int index) override { printers_.set_index(index); }
+    std::vector<std::string> destinations() const override { return printers_.destinations(); }
+    platform::Printers& printers() override { return printers_; }
+    library::DialogPrinters* dialog() override { return &printers_; }
+
+private:
+    library::DialogPrinters printers_;
+};
+
+class FolderLockImpl final : public api::FolderLock {
+public:
+    explicit FolderLockImpl(const std::filesystem::path& dir) : lock_(dir) {}
+    bool busy() const override { return lock_.busy(); }
+
+private:
+    platform::FolderLock lock_;
+};
+
 // A platform of the platform layer wrapped as a public one. `Public` is the
 // public class it is (Platform, ScriptedPlatform), `Inner` the layer's.
 template <class Public, class Inner>
@@ -51,6 +80,8 @@ public:
     template <class... Args>
     explicit WrappedPlatform(ModulePrinters& printers, Args&&... args)
         : printers_(printers), inner_(printers.printers(), std::forward<Args>(args)...) {}
+    // Over printers that take the printer dialog's "print to file" choice.
+    WrappedPlatform(ModulePrinters& printers, platform::FilePrinters& file) : printers_(printers), inner_(file) {}
 
     void ShowException(std::string_view message) override { inner_.ShowException(message); }
     int errors() const override { return inner_.errors(); }
@@ -117,8 +148,19 @@ ModulePlatform& module_platform(api::Platform& platform) {
     return *own;
 }
 
-std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir) {
-    return std::make_unique<SystemPrintersImpl>(std::move(pdf_dir));
+std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir, api::CupsUse cups) {
+    return std::make_unique<SystemPrintersImpl>(std::move(pdf_dir), cups);
+}
+
+std::unique_ptr<api::DialogPrinters> make_dialog_printers(api::SystemPrinters& system, std::string title,
+                                                          std::filesystem::path proposed) {
+    auto* own = dynamic_cast<platform::SystemPrinters*>(&module_printers(system).printers());
+    if (own == nullptr) throw std::invalid_argument("printers not the module's system printers");
+    return std::make_unique<DialogPrintersImpl>(*own, std::move(title), std::move(proposed));
+}
+
+std::unique_ptr<api::FolderLock> make_folder_lock(const std::filesystem::path& dir) {
+    return std::make_unique<FolderLockImpl>(dir);
 }
 
 std::unique_ptr<api::DocumentPrinter> make_document_printer(api::DocumentOptions options) {
@@ -126,7 +168,11 @@ std::unique_ptr<api::DocumentPrinter> make_document_printer(api::DocumentOptions
 }
 
 std::unique_ptr<api::Platform> make_qt_platform(api::Printers& printers) {
-    return std::make_unique<WrappedPlatform<api::Platform, platform::QtPlatform>>(module_printers(printers));
+    using QtPlatform = WrappedPlatform<api::Platform, platform::QtPlatform>;
+    ModulePrinters& own = module_printers(printers);
+    // The printer dialog offers "print to file" only where the printers honour it.
+    if (platform::FilePrinters* file = own.dialog()) return std::make_unique<QtPlatform>(own, *file);
+    return std::make_unique<QtPlatform>(own);
 }
 
 std::unique_ptr<api::Platform> make_host_platform(api::UserInterface& user, api::Printers& printers) {

@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "dek2018/platform.h"
+#include "module/dialog_printers.h"
 #include "platform/document_printer.h"
 #include "platform/platform.h"
 #include "platform/printers.h"
@@ -20,6 +22,8 @@ public:
     virtual platform::Printers& printers() = 0;
     // The document, when these printers are one.
     virtual platform::DocumentPrinter* document() { return nullptr; }
+    // The printer dialog's printers, when these are they.
+    virtual DialogPrinters* dialog() { return nullptr; }
 };
 
 // What every public platform object made by the module is besides.
@@ -35,8 +39,12 @@ public:
 ModulePrinters& module_printers(api::Printers& printers);
 ModulePlatform& module_platform(api::Platform& platform);
 
-std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir);
+std::unique_ptr<api::SystemPrinters> make_system_printers(std::filesystem::path pdf_dir, api::CupsUse cups);
 std::unique_ptr<api::DocumentPrinter> make_document_printer(api::DocumentOptions options);
+// Throws std::invalid_argument when `system` are not the module's system printers.
+std::unique_ptr<api::DialogPrinters> make_dialog_printers(api::SystemPrinters& system, std::string title,
+                                                          std::filesystem::path proposed);
+std::unique_ptr<api::FolderLock> make_folder_lock(const std::filesystem::path& dir);
 
 std::unique_ptr<api::Platform> make_qt_platform(api::Printers& printers);
 std::unique_ptr<api::Platform> make_host_platform(api::UserInterface& user, api::Printers& printers);

@@ -6,18 +6,21 @@
 #include <memory>
 
 #include "jobs/registry.h"
+#include "pages/page_classes.h"
 #include "platform/render.h"
 
 namespace dek::library {
 
-platform::SystemPrinters system_printers(std::filesystem::path out) {
+platform::SystemPrinters system_printers(std::filesystem::path out, platform::CupsUse cups) {
     auto renderer = std::make_shared<platform::PageRenderer>();
     return platform::SystemPrinters(
         std::move(out),
-        [renderer](const report::PageReport& page, QIODevice& device, const platform::SheetFit& fit) {
-            renderer->write_pdf(page, device, platform::RenderOptions{.fit = fit});
+        [renderer](const report::PageReport& page, QIODevice& device, const platform::SheetFit& fit,
+                   const QSizeF& paper) {
+            renderer->write_pdf(page, device, platform::RenderOptions{.fit = fit, .paper_mm = paper});
         },
-        [renderer](const report::PageReport& page) { return renderer->drawn_extent(page); });
+        [renderer](const report::PageReport& page) { return renderer->drawn_extent(page); },
+        [](std::string_view name) { return pages::find_page_class(name) != nullptr; }, cups);
 }
 
 namespace {

@@ -16,8 +16,9 @@ namespace dek::library {
 // The system printers, the PDF printer writing into `out`. One renderer
 // draws every sheet as a one-page PDF document (placed on the paper by a fit)
 // and measures what it draws, so what the sheets of a page share is worked
-// out once for both.
-platform::SystemPrinters system_printers(std::filesystem::path out);
+// out once for both. The CUPS server is asked for its printers unless `cups`
+// says never.
+platform::SystemPrinters system_printers(std::filesystem::path out, platform::CupsUse cups = platform::CupsUse::listed);
 
 // Runs a print dialog as a user would, without a screen: activates it,
 // clicks the named components in order (a disabled or hidden component does

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/output_file.h"
+#include "platform/pdf_background.h"
 #include "platform/pdf_outline.h"
 #include "platform/platform.h"
 #include "platform/render.h"
@@ -30,7 +31,7 @@ void DocumentPrinter::print(const report::PageReport& page) {
     if (!document_ && !writer_) {
         // Written directly; painted through Qt's PDF writer only when the
         // pages may show the user's scans.
-        if (scans_folder().isEmpty()) {
+        if (!renderer_.paints_scans()) {
             document_ = renderer_.pdf_document(
                 PdfOptions{.title = QString::fromStdString(options_.title), .pdfa = options_.pdfa});
         } else {
@@ -60,7 +61,11 @@ void DocumentPrinter::print(const report::PageReport& page) {
 
 bool DocumentPrinter::finish() {
     if (document_) {
-        pdf_ = document_->finish();
+        try {
+            pdf_ = renderer_.finish_pdf(*document_);
+        } catch (const BackgroundError& e) {
+            throw PrintError("cannot write " + options_.file.string() + ": " + e.what());
+        }
         document_.reset();
     } else if (painter_) {
         painter_->end();

@@ -3,95 +3,21 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QStringList>
-#include <algorithm>
-#include <cstdint>
-#include <vector>
 
 #include "platform/truetype.h"
 
 namespace dek::platform {
 
-using namespace truetype;
-
 std::optional<QByteArray> without_hinting(const QByteArray& ttf) {
-    std::optional<std::vector<Table>> tables = read_tables(ttf);
-    if (!tables) return std::nullopt;
-    QByteArray* head = find_table(*tables, tag("head"));
-    QByteArray* maxp = find_table(*tables, tag("maxp"));
-    QByteArray* loca = find_table(*tables, tag("loca"));
-    QByteArray* glyf = find_table(*tables, tag("glyf"));
-    if (head == nullptr || maxp == nullptr || loca == nullptr || glyf == nullptr || head->size() < 54 ||
-        maxp->size() < 6)
-        return std::nullopt;
-    const bool long_offsets = u16(head->constData() + 50) != 0;
-    const std::size_t glyphs = u16(maxp->constData() + 4);
-    const auto offsets = glyph_offsets(*loca, long_offsets, glyphs, static_cast<std::size_t>(glyf->size()));
-    if (!offsets) return std::nullopt;
-
-    // The glyphs again, each without its instructions and padded to four
-    // bytes; the new locations in long offsets.
-    QByteArray new_glyf;
-    QByteArray new_loca;
-    for (std::size_t i = 0; i < glyphs; ++i) {
-        const std::optional<QByteArray> g =
-            glyph_without_instructions({glyf->constData() + (*offsets)[i], (*offsets)[i + 1] - (*offsets)[i]});
-        if (!g) return std::nullopt;
-        put32(new_loca, static_cast<std::uint32_t>(new_glyf.size()));
-        new_glyf.append(*g);
-        while (new_glyf.size() % 4 != 0) new_glyf.append('\0');
-    }
-    put32(new_loca, static_cast<std::uint32_t>(new_glyf.size()));
-    *glyf = new_glyf;
-    *loca = new_loca;
-    set16(*head, 50, 1);
-    // No instructions left: none of them is the largest.
-    if (u32(maxp->constData()) >= 0x00010000 && maxp->size() >= 28) set16(*maxp, 26, 0);
-    std::erase_if(*tables,
-                  [](const Table& t) { return t.tag == tag("fpgm") || t.tag == tag("prep") || t.tag == tag("cvt "); });
-    return write_tables(std::move(*tables));
+    const std::optional<truetype::Face> face = truetype::Face::from_file(ttf);
+    if (!face) return std::nullopt;
+    return face->without_hinting();
 }
 
 std::optional<QByteArray> with_family(const QByteArray& ttf, const QString& family) {
-    std::optional<std::vector<Table>> tables = read_tables(ttf);
-    if (!tables) return std::nullopt;
-    QByteArray* name = find_table(*tables, tag("name"));
-    if (name == nullptr || name->size() < 6 || u16(name->constData()) != 0) return std::nullopt;
-    const char* const base = name->constData();
-    const std::size_t size = static_cast<std::size_t>(name->size());
-    const std::size_t count = u16(base + 2);
-    const std::size_t strings = u16(base + 4);
-    if (6 + 12 * count > size || strings > size) return std::nullopt;
-    // The family in UTF-16 (Unicode and Windows platforms) and in Latin
-    // letters (Macintosh).
-    QByteArray utf16;
-    for (QChar c : family) put16(utf16, c.unicode());
-    const QByteArray latin = family.toLatin1();
-
-    QByteArray records;
-    QByteArray storage;
-    for (std::size_t i = 0; i < count; ++i) {
-        const char* rec = base + 6 + 12 * i;
-        const std::uint16_t platform = u16(rec);
-        const std::uint16_t id = u16(rec + 6);
-        const std::size_t length = u16(rec + 8);
-        const std::size_t offset = u16(rec + 10);
-        if (strings + offset + length > size) return std::nullopt;
-        QByteArray text(base + strings + offset, static_cast<qsizetype>(length));
-        // 1: family, 16: typographic family, 21: WWS family.
-        if (id == 1 || id == 16 || id == 21) text = platform == 1 ? latin : utf16;
-        records.append(rec, 8);
-        put16(records, static_cast<std::uint32_t>(text.size()));
-        put16(records, static_cast<std::uint32_t>(storage.size()));
-        storage.append(text);
-    }
-    QByteArray table;
-    put16(table, 0);
-    put16(table, static_cast<std::uint32_t>(count));
-    put16(table, static_cast<std::uint32_t>(6 + records.size()));
-    table.append(records);
-    table.append(storage);
-    *name = table;
-    return write_tables(std::move(*tables));
+    const std::optional<truetype::Face> face = truetype::Face::from_file(ttf);
+    if (!face) return std::nullopt;
+    return face->with_family(family);
 }
 
 namespace {

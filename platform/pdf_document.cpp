@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <initializer_list>
 #include <stdexcept>
 
@@ -17,24 +18,15 @@
 
 namespace dek::platform {
 
-using namespace truetype;
-
 struct PdfFace {
-    bool embeddable = false;  // TrueType outlines read: embedded as a subset
+    // The face's TrueType outlines, read: embedded as a subset. Empty: its
+    // glyphs are drawn as shapes.
+    std::optional<truetype::Face> program;
     std::string postscript_name = "Font";
-    int units_per_em = 1000;
-    int ascent = 0;
-    int descent = 0;
-    int underline_thickness = 0;
-    int bbox[4] = {0, 0, 0, 0};
-    QByteArray head, hhea, maxp, post, glyf;
-    std::vector<std::uint32_t> offsets;  // of each glyph in glyf, and the end
-    std::vector<std::uint16_t> advances;
-    std::vector<std::int16_t> lsbs;
     std::vector<char32_t> unicode;  // the character of each glyph, 0: none
     std::vector<int> widths;        // each glyph's width in the document's /W
 
-    std::size_t glyphs() const { return advances.size(); }
+    bool embeddable() const { return program.has_value(); }
 };
 
 namespace {
@@ -89,11 +81,46 @@ void hex4(std::string& out, unsigned v) {
     out += kDigits[v & 15];
 }
 
-// A text string: UTF-16 with its byte order mark, in hexadecimal.
+// The byte of a character in PDFDocEncoding, 0 when it has none. The
+// encoding is Latin-1 but for a few blanks and controls, with accents,
+// typographic marks and the letters Latin-1 lacks (Ł, ł, Œ, Š, Ž...) in
+// 0x18-0x1F and 0x80-0xA0.
+unsigned char pdf_doc_byte(char16_t c) {
+    static constexpr char16_t kLow[8] = {0x02D8, 0x02C7, 0x02C6, 0x02D9, 0x02DD, 0x02DB, 0x02DA, 0x02DC};
+    static constexpr char16_t kHigh[33] = {0x2022, 0x2020, 0x2021, 0x2026, 0x2014, 0x2013, 0x0192, 0x2044, 0x2039,
+                                           0x203A, 0x2212, 0x2030, 0x201E, 0x201C, 0x201D, 0x2018, 0x2019, 0x201A,
+                                           0x2122, 0xFB01, 0xFB02, 0x0141, 0x0152, 0x0160, 0x0178, 0x017D, 0x0131,
+                                           0x0142, 0x0153, 0x0161, 0x017E, 0x0000, 0x20AC};
+    if (c == '\t' || c == '\n' || c == '\r' || (c >= 0x20 && c < 0x7F) || (c >= 0xA1 && c <= 0xFF && c != 0xAD))
+        return static_cast<unsigned char>(c);
+    for (int i = 0; i < 8; ++i)
+        if (kLow[i] == c) return static_cast<unsigned char>(0x18 + i);
+    for (int i = 0; i < 33; ++i)
+        if (kHigh[i] == c && c != 0) return static_cast<unsigned char>(0x80 + i);
+    return 0;
+}
+
+// A text string: in PDFDocEncoding when every character has a byte there (a
+// literal string), else UTF-16 with its byte order mark (in hexadecimal).
 std::string text_string(const QString& s) {
-    std::string out = "<FEFF";
-    for (QChar c : s) hex4(out, c.unicode());
-    return out + ">";
+    std::string doc = "(";
+    for (QChar c : s) {
+        const unsigned char b = pdf_doc_byte(c.unicode());
+        if (b == 0) {
+            std::string out = "<FEFF";
+            for (QChar u : s) hex4(out, u.unicode());
+            return out + ">";
+        }
+        if (b == '(' || b == ')' || b == '\\') doc += '\\';
+        if (b < 0x20 || b >= 0x7F) {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", b);
+            doc += octal;
+        } else {
+            doc += static_cast<char>(b);
+        }
+    }
+    return doc + ")";
 }
 
 std::string xml_escaped(const QString& s) { return s.toHtmlEscaped().toStdString(); }
@@ -126,150 +153,18 @@ std::string flate_stream(const QByteArray& data, const std::string& extra = {}) 
 
 // ---- faces
 
-std::string postscript_name_of(const QByteArray& name) {
-    if (name.size() < 6 || u16(name.constData()) > 1) return {};
-    const char* const base = name.constData();
-    const auto size = static_cast<std::size_t>(name.size());
-    const std::size_t count = u16(base + 2);
-    const std::size_t strings = u16(base + 4);
-    std::string found;
-    for (std::size_t i = 0; i < count && 6 + 12 * (i + 1) <= size; ++i) {
-        const char* rec = base + 6 + 12 * i;
-        const std::uint16_t platform = u16(rec);
-        const std::size_t length = u16(rec + 8);
-        const std::size_t offset = u16(rec + 10);
-        if (u16(rec + 6) != 6 || strings + offset + length > size) continue;
-        std::string s;
-        const char* text = base + strings + offset;
-        if (platform == 1) {
-            s.assign(text, length);
-        } else {
-            for (std::size_t k = 0; k + 1 < length; k += 2) s += static_cast<char>(u16(text + k) & 0x7f);
-        }
-        found = s;
-        if (platform == 3) break;
-    }
-    // Only the letters a PDF name takes plainly.
-    std::string out;
-    for (char c : found)
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_')
-            out += c;
-    return out;
-}
-
-// The character of each glyph (the smallest one mapped to it), from the
-// character map's Unicode table.
-void read_unicode(const QByteArray& cmap, std::vector<char32_t>& unicode) {
-    const char* const base = cmap.constData();
-    const auto size = static_cast<std::size_t>(cmap.size());
-    if (size < 4) return;
-    std::size_t best = 0;
-    int best_rank = 0;
-    const std::size_t count = u16(base + 2);
-    for (std::size_t i = 0; i < count && 4 + 8 * (i + 1) <= size; ++i) {
-        const char* rec = base + 4 + 8 * i;
-        const std::uint16_t platform = u16(rec);
-        const std::uint16_t encoding = u16(rec + 2);
-        const std::uint32_t offset = u32(rec + 4);
-        if (offset + 4 > size) continue;
-        const std::uint16_t format = u16(base + offset);
-        int rank = 0;
-        if (format == 12 && ((platform == 3 && encoding == 10) || platform == 0)) rank = 3;
-        if (format == 4 && ((platform == 3 && encoding == 1) || platform == 0)) rank = 2;
-        if (rank > best_rank) {
-            best_rank = rank;
-            best = offset;
-        }
-    }
-    if (best_rank == 0) return;
-    auto take = [&](char32_t c, std::uint32_t g) {
-        if (g != 0 && g < unicode.size() && (unicode[g] == 0 || c < unicode[g])) unicode[g] = c;
-    };
-    const char* t = base + best;
-    const std::size_t room = size - best;
-    if (u16(t) == 12) {
-        if (room < 16) return;
-        const std::size_t groups = u32(t + 12);
-        for (std::size_t i = 0; i < groups && 16 + 12 * (i + 1) <= room; ++i) {
-            const char* grp = t + 16 + 12 * i;
-            const std::uint32_t first = u32(grp);
-            const std::uint32_t last = std::min<std::uint32_t>(u32(grp + 4), 0x10FFFF);
-            const std::uint32_t glyph = u32(grp + 8);
-            for (std::uint32_t c = first; c <= last && c >= first; ++c) take(c, glyph + (c - first));
-        }
-        return;
-    }
-    if (room < 14) return;
-    const std::size_t segs = u16(t + 6) / 2;
-    if (16 + 8 * segs > room) return;
-    const char* ends = t + 14;
-    const char* starts = ends + 2 * segs + 2;
-    const char* deltas = starts + 2 * segs;
-    const char* ranges = deltas + 2 * segs;
-    for (std::size_t s = 0; s < segs; ++s) {
-        const std::uint32_t first = u16(starts + 2 * s);
-        const std::uint32_t last = u16(ends + 2 * s);
-        const std::uint16_t delta = u16(deltas + 2 * s);
-        const std::uint16_t range = u16(ranges + 2 * s);
-        for (std::uint32_t c = first; c <= last && c != 0xFFFF; ++c) {
-            std::uint32_t g = 0;
-            if (range == 0) {
-                g = (c + delta) & 0xFFFF;
-            } else {
-                const char* at = ranges + 2 * s + range + 2 * (c - first);
-                if (at + 2 > t + room) continue;
-                g = u16(at);
-                if (g != 0) g = (g + delta) & 0xFFFF;
-            }
-            take(c, g);
-        }
-    }
-}
-
 std::unique_ptr<PdfFace> read_face(const QRawFont& raw) {
     auto face = std::make_unique<PdfFace>();
-    face->head = raw.fontTable("head");
-    face->hhea = raw.fontTable("hhea");
-    face->maxp = raw.fontTable("maxp");
-    face->post = raw.fontTable("post");
-    face->glyf = raw.fontTable("glyf");
-    const QByteArray loca = raw.fontTable("loca");
-    const QByteArray hmtx = raw.fontTable("hmtx");
-    if (face->head.size() < 54 || face->hhea.size() < 36 || face->maxp.size() < 6 || face->glyf.isEmpty()) return face;
-    const std::size_t glyphs = u16(face->maxp.constData() + 4);
-    const bool long_offsets = u16(face->head.constData() + 50) != 0;
-    auto offsets = glyph_offsets(loca, long_offsets, glyphs, static_cast<std::size_t>(face->glyf.size()));
-    const std::size_t metrics = u16(face->hhea.constData() + 34);
-    if (!offsets || metrics == 0 || metrics > glyphs ||
-        static_cast<std::size_t>(hmtx.size()) < 4 * metrics + 2 * (glyphs - metrics))
-        return face;
-    face->offsets = std::move(*offsets);
-    face->advances.resize(glyphs);
-    face->lsbs.resize(glyphs);
-    for (std::size_t g = 0; g < glyphs; ++g) {
-        if (g < metrics) {
-            face->advances[g] = u16(hmtx.constData() + 4 * g);
-            face->lsbs[g] = i16(hmtx.constData() + 4 * g + 2);
-        } else {
-            face->advances[g] = face->advances[metrics - 1];
-            face->lsbs[g] = i16(hmtx.constData() + 4 * metrics + 2 * (g - metrics));
-        }
-    }
-    face->units_per_em = std::max<int>(16, u16(face->head.constData() + 18));
-    for (int i = 0; i < 4; ++i) face->bbox[i] = i16(face->head.constData() + 36 + 2 * i);
-    face->ascent = i16(face->hhea.constData() + 4);
-    face->descent = i16(face->hhea.constData() + 6);
-    if (face->post.size() >= 12) face->underline_thickness = i16(face->post.constData() + 10);
+    face->program = truetype::Face::from_raw_font(raw);
+    if (!face->program) return face;
     // The widths of the glyphs in the document, in thousandths of the size,
     // rounded: placing each glyph corrects for the rounding.
-    face->widths.resize(glyphs);
-    for (std::size_t g = 0; g < glyphs; ++g)
-        face->widths[g] = static_cast<int>(std::lround(face->advances[g] * 1000.0 / face->units_per_em));
-    face->unicode.assign(glyphs, 0);
-    read_unicode(raw.fontTable("cmap"), face->unicode);
-    const std::string name = postscript_name_of(raw.fontTable("name"));
+    const double scale = 1000.0 / face->program->descriptor().units_per_em;
+    for (int advance : face->program->advances())
+        face->widths.push_back(static_cast<int>(std::lround(advance * scale)));
+    face->unicode = face->program->characters();
+    const std::string name = face->program->postscript_name();
     if (!name.empty()) face->postscript_name = name;
-    face->embeddable = true;
     return face;
 }
 
@@ -309,7 +204,7 @@ int PdfDocument::font_of(const PdfFace& face) {
     auto font = std::make_unique<Font>();
     font->face = &face;
     font->object = new_object();
-    font->code_of.assign(face.glyphs(), 0xFFFF);
+    font->code_of.assign(face.widths.size(), 0xFFFF);
     // Code 0 is the face's missing glyph, as the format expects.
     font->code_of[0] = 0;
     font->glyphs.push_back(0);
@@ -416,7 +311,7 @@ void PdfPage::glyphs(const QGlyphRun& run) {
     const QRawFont raw = run.rawFont();
     const PdfFace& face = document_.faces_.face(raw);
     fill_color(Qt::black);
-    if (!face.embeddable) {
+    if (!face.embeddable()) {
         // Shapes instead of text.
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
             const QPainterPath path = raw.pathForGlyph(indexes[i]).translated(positions[i]);
@@ -525,13 +420,16 @@ void PdfDocument::end_page() {
     PdfPage& page = *pages_.back();
     const int contents = new_object();
     set_object(contents, flate_stream(page.content_));
+    char sizes[64];
+    std::snprintf(sizes, sizeof sizes, "%g %g", options_.page_width_pt, options_.page_height_pt);
+    const std::string media_box = sizes;
     std::string fonts;
     for (int f : page.fonts_) {
         fonts +=
             "/F" + std::to_string(f + 1) + ' ' + std::to_string(fonts_[static_cast<std::size_t>(f)]->object) + " 0 R ";
     }
     set_object(page_objects_.back(), "<< /Type /Page /Parent " + std::to_string(pages_object_) +
-                                         " 0 R /MediaBox [0 0 595 842] /Resources << /Font << " + fonts +
+                                         " 0 R /MediaBox [0 0 " + media_box + "] /Resources << /Font << " + fonts +
                                          ">> >> /Contents " + std::to_string(contents) + " 0 R >>");
     page.content_.clear();
     page.content_.shrink_to_fit();
@@ -540,49 +438,14 @@ void PdfDocument::end_page() {
 void PdfDocument::write_font(int index) {
     Font& font = *fonts_[static_cast<std::size_t>(index)];
     const PdfFace& face = *font.face;
-    // The glyphs composite glyphs are made of come along, after those shown.
-    for (std::size_t code = 0; code < font.glyphs.size(); ++code) {
-        const std::uint16_t g = font.glyphs[code];
-        const std::string_view data(face.glyf.constData() + face.offsets[g], face.offsets[g + 1] - face.offsets[g]);
-        for (const Component& c : components(data)) code_of(index, c.glyph);
-    }
+    const truetype::Descriptor& desc = face.program->descriptor();
     const std::size_t n = font.glyphs.size();
 
-    // The subset's outlines (no instructions), locations and metrics.
-    QByteArray glyf;
-    QByteArray loca;
-    QByteArray hmtx;
-    for (std::size_t code = 0; code < n; ++code) {
-        const std::uint16_t g = font.glyphs[code];
-        const std::string_view data(face.glyf.constData() + face.offsets[g], face.offsets[g + 1] - face.offsets[g]);
-        put32(loca, static_cast<std::uint32_t>(glyf.size()));
-        QByteArray out = glyph_without_instructions(data).value_or(QByteArray());
-        for (const Component& c : components(data)) {
-            if (c.at + 2 <= static_cast<std::size_t>(out.size()) && c.glyph < font.code_of.size())
-                set16(out, static_cast<qsizetype>(c.at), font.code_of[c.glyph]);
-        }
-        glyf.append(out);
-        while (glyf.size() % 4 != 0) glyf.append('\0');
-        put16(hmtx, face.advances[g]);
-        put16(hmtx, static_cast<std::uint16_t>(face.lsbs[g]));
-    }
-    put32(loca, static_cast<std::uint32_t>(glyf.size()));
-    QByteArray head = face.head;
-    set16(head, 50, 1);
-    QByteArray hhea = face.hhea;
-    set16(hhea, 34, static_cast<std::uint32_t>(n));
-    QByteArray maxp = face.maxp;
-    set16(maxp, 4, static_cast<std::uint32_t>(n));
-    // A post table without glyph names.
-    QByteArray post = face.post.size() >= 32 ? face.post.left(32) : QByteArray(32, '\0');
-    set32(post, 0, 0x00030000);
-    const QByteArray program = write_tables({{tag("glyf"), glyf},
-                                             {tag("head"), head},
-                                             {tag("hhea"), hhea},
-                                             {tag("hmtx"), hmtx},
-                                             {tag("loca"), loca},
-                                             {tag("maxp"), maxp},
-                                             {tag("post"), post}});
+    // The subset's program; the glyphs composite ones are made of come
+    // along without codes of their own.
+    const truetype::Face::Subset subset =
+        face.program->subset(std::vector<unsigned>(font.glyphs.begin(), font.glyphs.end()));
+    const QByteArray& program = subset.program;
 
     // The subset's tag: six letters from the glyphs it holds.
     std::uint32_t hash = 2166136261u;
@@ -595,7 +458,7 @@ void PdfDocument::write_font(int index) {
     }
     name += '+' + face.postscript_name;
 
-    const double scale = 1000.0 / face.units_per_em;
+    const double scale = 1000.0 / desc.units_per_em;
     const int file = new_object();
     set_object(file, flate_stream(program, " /Length1 " + std::to_string(program.size())));
     int cid_set = 0;
@@ -606,25 +469,45 @@ void PdfDocument::write_font(int index) {
         cid_set = new_object();
         set_object(cid_set, flate_stream(bits));
     }
-    std::string d = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
-    nums(d, {face.bbox[0] * scale, face.bbox[1] * scale, face.bbox[2] * scale, face.bbox[3] * scale});
-    d += "] /ItalicAngle 0 /Ascent ";
-    num(d, face.ascent * scale);
+    std::string d =
+        "<< /Type /FontDescriptor /FontName /" + name + " /Flags " + std::to_string(desc.flags()) + " /FontBBox [";
+    nums(d, {desc.bbox[0] * scale, desc.bbox[1] * scale, desc.bbox[2] * scale, desc.bbox[3] * scale});
+    d += "] /ItalicAngle ";
+    num(d, desc.italic_angle);
+    d += " /Ascent ";
+    num(d, desc.ascent * scale);
     d += " /Descent ";
-    num(d, face.descent * scale);
+    num(d, desc.descent * scale);
     d += " /CapHeight ";
-    num(d, face.ascent * scale);
+    num(d, desc.cap_height * scale);
     d += " /StemV ";
-    num(d, face.underline_thickness * scale);
+    num(d, std::round(desc.stem_v()));
     d += " /FontFile2 " + std::to_string(file) + " 0 R";
     if (cid_set != 0) d += " /CIDSet " + std::to_string(cid_set) + " 0 R";
     d += " >>";
     const int descriptor = new_object();
     set_object(descriptor, d);
 
+    // The subset's glyph of each code (two bytes each), unless they are the
+    // same numbers.
+    std::string cid_to_gid = "/Identity";
+    bool identity = true;
+    std::string map;
+    for (std::size_t code = 0; code < n; ++code) {
+        const unsigned g = subset.glyph_of[code];
+        identity = identity && g == code;
+        map += static_cast<char>((g >> 8) & 0xff);
+        map += static_cast<char>(g & 0xff);
+    }
+    if (!identity) {
+        const int object = new_object();
+        set_object(object, flate_stream(map));
+        cid_to_gid = std::to_string(object) + " 0 R";
+    }
+
     std::string w = "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
                     " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor " +
-                    std::to_string(descriptor) + " 0 R /CIDToGIDMap /Identity /W [0 [";
+                    std::to_string(descriptor) + " 0 R /CIDToGIDMap " + cid_to_gid + " /W [0 [";
     for (std::size_t code = 0; code < n; ++code) {
         if (code > 0) w += ' ';
         num(w, face.widths[font.glyphs[code]]);

@@ -92,6 +92,9 @@ struct PdfOptions {
     QString title;
     QString creator = QStringLiteral("dek2018");
     bool pdfa = false;  // an archive copy: PDF/A-1b
+    // The pages' size in points: A4, or the paper of a printer without A4.
+    double page_width_pt = 595.0;
+    double page_height_pt = 842.0;
 };
 
 class PdfDocument {
@@ -101,8 +104,9 @@ public:
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
-    // A new A4 page (595 x 842 points) after the others.
+    // A new page of the options' size (A4: 595 x 842 points) after the others.
     PdfPage& new_page();
+    double page_height_pt() const { return options_.page_height_pt; }
     int pages() const { return static_cast<int>(pages_.size()); }
     // The whole file. No page can be added afterwards.
     QByteArray finish();

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <system_error>
 #include <vector>
@@ -20,6 +21,21 @@
 #include "report/page.h"
 
 namespace dek::platform {
+
+namespace {
+
+// A paper whose numbers are all finite, with a printable area of some size
+// on it: what a queue states beyond that (a margin of 1e308 points) is no
+// size to fit a sheet into.
+bool usable(const PrinterPaper& paper) {
+    const double values[] = {paper.size.width(),    paper.size.height(),     paper.printable.left(),
+                             paper.printable.top(), paper.printable.width(), paper.printable.height()};
+    for (double v : values)
+        if (!std::isfinite(v) || std::fabs(v) > 1e6) return false;
+    return paper.size.width() > 0 && paper.size.height() > 0;
+}
+
+}  // namespace
 
 int Printers::find(std::string_view name) const {
     const auto& list = names();
@@ -35,15 +51,28 @@ std::string run_title(int run, std::string_view page_class) {
 
 void notice_on_stderr(const std::string& line) { std::fprintf(stderr, "dek2018: %s\n", line.c_str()); }
 
-SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of, Notice notice)
+SystemPrinters::SystemPrinters(std::filesystem::path pdf_dir, PdfWriter write_pdf, ExtentOf extent_of,
+                               IsPageClass is_page_class, CupsUse cups, Notice notice)
     : pdf_dir_(std::move(pdf_dir)),
       write_pdf_(std::move(write_pdf)),
       extent_of_(std::move(extent_of)),
+      is_page_class_(std::move(is_page_class)),
       notice_(std::move(notice)) {
-    CupsDestinations cups = cups_destinations();
-    names_ = std::move(cups.names);
+    CupsDestinations listed;
+    if (cups == CupsUse::listed) listed = cups_destinations(kCupsListWait);
+    names_ = std::move(listed.names);
     names_.emplace_back(kPdfPrinterName);
-    index_ = cups.default_index >= 0 ? cups.default_index : pdf_printer_index();
+    index_ = listed.default_index >= 0 ? listed.default_index : pdf_printer_index();
+    if (listed.timed_out && notice_)
+        notice_("the print server did not answer within " + std::to_string(kCupsListWait.count() / 1000) +
+                " s: no printer of it is offered; printing with \"" + std::string(kPdfPrinterName) + "\"");
+}
+
+void SystemPrinters::check_ready(int index) const {
+    if (index < 0 || index >= pdf_printer_index()) return;
+    const std::string& name = names_[static_cast<std::size_t>(index)];
+    const std::string stopped = cups_queue_stopped(name.substr(0, name.find('/')));
+    if (!stopped.empty()) throw PrintError("printer \"" + name + "\" is " + stopped + ": it takes no print run");
 }
 
 void SystemPrinters::set_index(int index) {
@@ -68,15 +97,23 @@ void SystemPrinters::print(const report::PageReport& page) {
     // The sheet is drawn completely before the run starts, so that a page
     // that cannot be drawn leaves no half job behind.
     QByteArray pdf;
+    if (cups) {
+        check_ready(page.printer_index);
+        const std::string queue = name.substr(0, name.find('/'));
+        const SheetFit fit = fit_for(name, page);
+        const QueuePaper& paper = paper_of(queue);
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            write_pdf_(page, buffer, fit, paper.a4 ? PrinterPaper{}.size : paper.paper->size);
+        }
+        cups_print_pdf(name, title, {pdf.constData(), static_cast<std::size_t>(pdf.size())}, paper.media);
+        return;
+    }
     {
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
-        write_pdf_(page, buffer, cups && fit_ ? fit_for(name, page) : SheetFit{});
-    }
-
-    if (cups) {
-        cups_print_pdf(name, title, {pdf.constData(), static_cast<std::size_t>(pdf.size())});
-        return;
+        write_pdf_(page, buffer, SheetFit{}, PrinterPaper{}.size);
     }
 
     const std::filesystem::path file = pdf_dir_ / (title + ".pdf");
@@ -89,7 +126,7 @@ void SystemPrinters::print(const report::PageReport& page) {
     if (!folder_cleared_) {
         int removed = 0;
         try {
-            removed = remove_sheet_files(pdf_dir_);
+            removed = remove_sheet_files(pdf_dir_, is_page_class_);
         } catch (const std::system_error& e) {
             throw PrintError(printer + "cannot start the print run: " + e.what());
         }
@@ -106,20 +143,18 @@ void SystemPrinters::print(const report::PageReport& page) {
     }
 }
 
-bool is_sheet_file_name(std::string_view name) {
+bool is_sheet_file_name(std::string_view name, const IsPageClass& is_page_class) {
     std::size_t digits = 0;
     while (digits < name.size() && name[digits] >= '0' && name[digits] <= '9') ++digits;
-    if (digits < 2) return false;
-    name.remove_prefix(digits);
-    if (!name.starts_with("-TF_w") || !name.ends_with(".pdf")) return false;
-    const std::string_view page = name.substr(5, name.size() - 5 - 4);
-    if (page.empty()) return false;
-    for (char c : page)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) return false;
-    return true;
+    if (digits < 2 || digits > 3) return false;
+    const int run = std::stoi(std::string(name.substr(0, digits)));
+    if (!name.ends_with(".pdf") || name.size() < digits + 1 + 4 || name[digits] != '-') return false;
+    const std::string_view page = name.substr(digits + 1, name.size() - digits - 1 - 4);
+    // Only the name run_title gives: "07" but not "007", "100" but not "099".
+    return run >= 1 && run_title(run, page) == name.substr(0, name.size() - 4) && is_page_class && is_page_class(page);
 }
 
-int remove_sheet_files(const std::filesystem::path& dir) {
+int remove_sheet_files(const std::filesystem::path& dir, const IsPageClass& is_page_class) {
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return 0;
@@ -134,7 +169,7 @@ int remove_sheet_files(const std::filesystem::path& dir) {
     std::vector<std::string> names;
     errno = 0;
     while (const dirent* entry = ::readdir(listing)) {
-        if (is_sheet_file_name(entry->d_name)) names.emplace_back(entry->d_name);
+        if (is_sheet_file_name(entry->d_name, is_page_class)) names.emplace_back(entry->d_name);
         errno = 0;
     }
     const int read_error = errno;
@@ -158,27 +193,50 @@ int remove_sheet_files(const std::filesystem::path& dir) {
     return removed;
 }
 
+SystemPrinters::QueuePaper& SystemPrinters::paper_of(const std::string& queue) {
+    auto known = papers_.find(queue);
+    if (known != papers_.end()) return known->second;
+    QueuePaper paper;
+    if (std::optional<platform::QueuePaper> other = cups_paper_without_a4(queue))
+        paper = QueuePaper{false, other->media, other->paper, stated_mm(other->paper)};
+    return papers_.emplace(queue, std::move(paper)).first->second;
+}
+
 SheetFit SystemPrinters::fit_for(const std::string& name, const report::PageReport& page) {
     // An instance ("queue/instance") prints on its queue.
     const std::string queue = name.substr(0, name.find('/'));
-    auto known = papers_.find(queue);
-    if (known == papers_.end()) known = papers_.emplace(queue, a4_printer_paper(queue)).first;
-    const PrinterPaper& paper = known->second;
+    // The A4 printable area is read into it the first time.
+    QueuePaper& queue_paper = paper_of(queue);
+    // Without fitting, the sheet is drawn as designed on A4; on other paper
+    // it is fitted to the whole paper all the same, so that none of it is cut.
+    if (!fit_ && queue_paper.a4) return SheetFit{};
+    if (!queue_paper.paper) queue_paper.paper = a4_printer_paper(queue, &queue_paper.stated);
+    PrinterPaper paper = *queue_paper.paper;
+    if (!fit_) paper.printable = QRectF(QPointF(0, 0), paper.size);
+    if (!usable(paper))
+        throw PrintError("printer \"" + name + "\": its printable area is not a usable size (the queue states " +
+                         queue_paper.stated + ")");
     const std::optional<SheetFit> fit = fit_sheet(extent_of_(page), paper);
     char margins[96];
     std::snprintf(margins, sizeof margins, "%.1f, %.1f, %.1f, %.1f mm", paper.printable.left(), paper.printable.top(),
                   paper.size.width() - paper.printable.right(), paper.size.height() - paper.printable.bottom());
+    const std::string paper_name = queue_paper.a4 ? "A4" : queue_paper.media;
     if (!fit)
-        throw PrintError("printer \"" + name + "\": its printable area of A4 (" + margins +
+        throw PrintError("printer \"" + name + "\": its printable area of " + paper_name + " (" + margins +
                          " unprintable at the left, top, right and bottom edges) cannot take the sheet at a readable "
                          "size");
-    if (!fit->identity() && told_.insert(name).second && notice_) {
+    if ((!fit->identity() || !queue_paper.a4) && told_.insert(name).second && notice_) {
         char scale[32];
         std::snprintf(scale, sizeof scale, "%.1f %%", fit->scale * 100.0);
-        notice_(
-            "printer \"" + name + "\" cannot print within " + margins +
-            " of the paper's left, top, right and bottom edges: sheets are scaled down to fit its printable area (" +
-            page.class_name() + ": " + scale + ")");
+        if (queue_paper.a4) {
+            notice_("printer \"" + name + "\" cannot print within " + margins +
+                    " of the paper's left, top, right and bottom edges: sheets are scaled down to fit its printable "
+                    "area (" +
+                    page.class_name() + ": " + scale + ")");
+        } else {
+            notice_("printer \"" + name + "\" has no A4 paper: sheets are printed on its " + paper_name +
+                    " paper, scaled to fit its printable area (" + page.class_name() + ": " + scale + ")");
+        }
     }
     return *fit;
 }

@@ -1,10 +1,13 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
+#include <QTranslator>
+#include <memory>
 
 namespace dek::platform {
 
@@ -67,22 +70,49 @@ void QtPlatform::ShowException(std::string_view message) {
 
 bool QtPlatform::execute_printer_dialog(QWidget* owner) {
     const auto& names = printers_.names();
-    const int pdf = printers_.find(SystemPrinters::kPdfPrinterName);
+    const int current = printers_.index();
+    const int file_printer = file_printers_ != nullptr ? file_printers_->file_printer_index() : -1;
     QPrinter printer;
-    // The dialog opens on the current printer; the PDF printer is the
-    // dialog's own "print to file" entry.
-    if (printers_.index() == pdf) {
+    // The dialog opens on the current printer: a system printer by its name,
+    // the file printer as the dialog's own "print to file" with its file.
+    if (current == file_printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-    } else {
-        printer.setPrinterName(QString::fromStdString(names[static_cast<std::size_t>(printers_.index())]));
+        printer.setOutputFileName(QString::fromStdString(file_printers_->output_file().string()));
+    } else if (current >= 0 && current < static_cast<int>(names.size())) {
+        printer.setPrinterName(QString::fromStdString(names[static_cast<std::size_t>(current)]));
     }
     QPrintDialog dialog(&printer, owner);
+    // Offered is only what the sheets are printed with: the printer, and the
+    // file when the printers take one. Pages, collation and paper are not:
+    // every sheet is an A4 job of its own.
+    dialog.setOptions(file_printers_ != nullptr ? QAbstractPrintDialog::PrintToFile
+                                                : QAbstractPrintDialog::PrintDialogOptions{});
     if (dialog.exec() != QDialog::Accepted) return false;
-    // Only the printer's name is kept; copies, duplex, pages and the rest
-    // the dialog let the user set are left behind with this QPrinter.
-    const int chosen =
-        printer.outputFormat() == QPrinter::PdfFormat ? pdf : printers_.find(printer.printerName().toStdString());
+    // Only the printer (or the file) is kept; copies, duplex, pages and the
+    // rest the dialog let the user set are left behind with this QPrinter.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString file = printer.outputFileName();
+        if (file_printers_ == nullptr || file.isEmpty()) return false;
+        file_printers_->print_to_file(file.toStdString());
+        return true;
+    }
+    const int chosen = printers_.find(printer.printerName().toStdString());
     if (chosen >= 0) printers_.set_index(chosen);
+    return true;
+}
+
+bool use_polish_qt_texts() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) return false;
+    // The translator lives with the application, found again by its name.
+    static constexpr auto kName = "dek2018_qtbase_pl";
+    if (app->findChild<QTranslator*>(QLatin1String(kName), Qt::FindDirectChildrenOnly) != nullptr) return true;
+    auto translator = std::make_unique<QTranslator>(app);
+    translator->setObjectName(QLatin1String(kName));
+    if (!translator->load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator.get()))
+        return false;
+    translator.release();  // owned by the application
     return true;
 }
 

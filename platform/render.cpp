@@ -1,6 +1,5 @@
 #include "platform/render.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -8,10 +7,13 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "pages/page_classes.h"
+#include "platform/backgrounds.h"
 #include "platform/fonts.h"
 #include "platform/form_painter.h"
 
@@ -213,7 +215,48 @@ public:
 
     PdfFaces pdf_faces;
 
+    // The user's background of the page, from DEK2018_SCANS as it is when
+    // first asked for.
+    UserBackground background(const report::PageReport& page) {
+        BackgroundFolder* f = folder();
+        return f ? f->of(page.class_name()) : UserBackground{};
+    }
+    bool has_scans() {
+        BackgroundFolder* f = folder();
+        return f && f->has_scans();
+    }
+
+    // What a document of this renderer carries besides its pages: the PDF
+    // backgrounds to put under them, and whether it is an archive copy.
+    struct DocumentExtras {
+        bool pdfa = false;
+        PdfUnderlay underlay;
+        std::set<QString> replaced;  // backgrounds an archive copy could not take, told once
+    };
+    std::map<const PdfDocument*, DocumentExtras> documents;
+
+    BackgroundNotice notice = [](const std::string& line) { std::fprintf(stderr, "dek2018: %s\n", line.c_str()); };
+
+    void paint_background(QPainter& p, const UserBackground& background, const report::PageReport& page);
+
 private:
+    struct PdfImage {
+        const PdfBackgroundPage* page = nullptr;
+        double dpi = 0;
+        QImage image;
+    };
+    PdfImage pdf_image_;
+    BackgroundFolder* folder() {
+        if (!folder_read_) {
+            folder_read_ = true;
+            const QString dir = scans_folder();
+            if (!dir.isEmpty()) folder_ = std::make_unique<BackgroundFolder>(dir, notice);
+        }
+        return folder_.get();
+    }
+    bool folder_read_ = false;
+    std::unique_ptr<BackgroundFolder> folder_;
+
     // Form descriptions are parsed once and never change: their address names them.
     std::map<const report::FormDescription*, std::unique_ptr<LaidOutForm>> forms_;
 };
@@ -299,21 +342,13 @@ ElementPlacement PageRenderer::Caches::place(const Element& e, const report::For
     return out;
 }
 
-QString scans_folder() { return qEnvironmentVariable("DEK2018_SCANS"); }
-
 namespace {
 
-QImage user_scan(const report::PageReport& page) {
-    const QString dir = scans_folder();
-    if (dir.isEmpty()) return {};
-    for (const char* ext : {".png", ".jpg", ".jpeg"}) {
-        const QString path = dir + QLatin1Char('/') + QString::fromStdString(page.class_name()) + QLatin1String(ext);
-        if (QFileInfo::exists(path)) {
-            QImage img(path);
-            if (!img.isNull()) return img;
-        }
-    }
-    return {};
+// A rectangle in band pixels, in millimetres from the paper's top-left corner.
+QRectF band_to_paper_mm(const report::PageReport& page, const QRectF& r) {
+    const auto& s = page.settings;
+    return QRectF(s.margin_left_mm + r.left() * report::kMmPerPixel, s.margin_top_mm + r.top() * report::kMmPerPixel,
+                  r.width() * report::kMmPerPixel, r.height() * report::kMmPerPixel);
 }
 
 const report::FormDescription* form_of_page(const report::PageReport& page) {
@@ -371,12 +406,41 @@ void PageRenderer::Caches::draw_element(PdfPage& page, const Element& e, const r
     }
 }
 
+// The user's background of a page on a painter counting millimetres from the
+// paper's top-left corner: a PDF page 1:1 from that corner as an image as
+// fine as the device shows it (up to 600 dpi on an image, 300 elsewhere), a
+// scan stretched into the page's image rectangle; both moved and scaled as
+// the placement says.
+void PageRenderer::Caches::paint_background(QPainter& p, const UserBackground& background,
+                                            const report::PageReport& page) {
+    p.save();
+    p.translate(background.placement.dx_mm, background.placement.dy_mm);
+    p.scale(background.placement.scale, background.placement.scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (background.pdf) {
+        const QTransform t = p.deviceTransform();
+        const double cap = p.device()->devType() == QInternal::Image ? 600 : 300;
+        const double dpi = std::clamp(std::round(std::hypot(t.m11(), t.m12()) * 25.4), 36.0, cap);
+        // The last image made is kept: a preview repaints its sheet often.
+        if (pdf_image_.page != background.pdf.get() || pdf_image_.dpi != dpi)
+            pdf_image_ = {background.pdf.get(), dpi, background.pdf->image(dpi)};
+        p.drawImage(QRectF(QPointF(0, 0), background.pdf->size_mm()), pdf_image_.image);
+    } else {
+        p.drawImage(band_to_paper_mm(page, qrect(page.QRI_obr_str.rect)), background.scan);
+    }
+    p.restore();
+}
+
 PageRenderer::PageRenderer() : caches_(std::make_unique<Caches>()) {}
 PageRenderer::~PageRenderer() = default;
 
 ElementPlacement PageRenderer::place_element(const Element& e, const report::FormDescription* form) {
     return caches_->place(e, form);
 }
+
+void PageRenderer::set_notice(std::function<void(const std::string&)> notice) { caches_->notice = std::move(notice); }
+
+bool PageRenderer::paints_scans() { return caches_->has_scans(); }
 
 void PageRenderer::paint_page(QPainter& painter, const report::PageReport& page, const RenderOptions& options) {
     QPaintDevice* dev = painter.device();
@@ -386,52 +450,99 @@ void PageRenderer::paint_page(QPainter& painter, const report::PageReport& page,
     // The sheet as designed, then placed on the paper by the fit.
     painter.translate(options.fit.dx_mm * px_per_mm, options.fit.dy_mm * px_per_mm);
     painter.scale(options.fit.scale, options.fit.scale);
+    const UserBackground background = caches_->background(page);
+    if (!background.drawn()) {
+        painter.save();
+        painter.scale(px_per_mm, px_per_mm);
+        caches_->paint_background(painter, background, page);
+        painter.restore();
+    }
     painter.translate(s.margin_left_mm * px_per_mm, s.margin_top_mm * px_per_mm);
     painter.scale(px_per_mm * report::kMmPerPixel, px_per_mm * report::kMmPerPixel);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     const report::FormDescription* form = form_of_page(page);
-    const QImage scan = user_scan(page);
-    if (!scan.isNull()) {
-        painter.drawImage(qrect(page.QRI_obr_str.rect), scan);
-    } else if (form != nullptr) {
-        caches_->laid_out(*form).paint(painter);
-    }
+    if (background.drawn() && form != nullptr) caches_->laid_out(*form).paint(painter);
     for (const Element& e : page.DB_dane.elements) caches_->paint_element(painter, e, form, options.outline);
     painter.restore();
 }
 
 std::unique_ptr<PdfDocument> PageRenderer::pdf_document(PdfOptions options) {
-    return std::make_unique<PdfDocument>(caches_->pdf_faces, std::move(options));
+    const bool pdfa = options.pdfa;
+    auto document = std::make_unique<PdfDocument>(caches_->pdf_faces, std::move(options));
+    Caches::DocumentExtras extras;
+    extras.pdfa = pdfa;
+    caches_->documents.insert_or_assign(document.get(), std::move(extras));
+    return document;
+}
+
+QByteArray PageRenderer::finish_pdf(PdfDocument& document) {
+    QByteArray pdf = document.finish();
+    auto extras = caches_->documents.extract(&document);
+    return extras.empty() ? pdf : extras.mapped().underlay.apply(pdf);
 }
 
 bool PageRenderer::draw_pdf_page(PdfDocument& document, const report::PageReport& page, const RenderOptions& options) {
-    if (options.outline || !user_scan(page).isNull()) return false;
+    if (options.outline) return false;
+    const UserBackground background = caches_->background(page);
+    if (!background.scan.isNull()) return false;
+    Caches::DocumentExtras& extras = caches_->documents[&document];
+    std::shared_ptr<const PdfBackgroundPage> under = background.pdf;
+    if (under && extras.pdfa && !under->pdfa_obstacle().empty()) {
+        if (extras.replaced.insert(under->name()).second && caches_->notice)
+            caches_->notice("the background " + under->name().toStdString() + " cannot go into an archive copy (" +
+                            under->pdfa_obstacle() + "); the archive copy shows the drawn background instead");
+        under.reset();
+    }
     PdfPage& pdf = document.new_page();
     // Band pixels onto the page's points (72 to the inch, from the bottom
     // edge up): the sheet as designed, then placed on the paper by the fit,
     // as paint_page places it.
     constexpr double kPointsPerMm = 72.0 / 25.4;
-    constexpr double kPageHeightPt = 842.0;
+    const double page_height_pt = document.page_height_pt();
     const auto& s = page.settings;
     const SheetFit& fit = options.fit;
     const double scale = fit.scale * report::kMmPerPixel * kPointsPerMm;
     pdf.set_matrix(QTransform(scale, 0, 0, -scale, (fit.dx_mm + fit.scale * s.margin_left_mm) * kPointsPerMm,
-                              kPageHeightPt - (fit.dy_mm + fit.scale * s.margin_top_mm) * kPointsPerMm));
+                              page_height_pt - (fit.dy_mm + fit.scale * s.margin_top_mm) * kPointsPerMm));
     const report::FormDescription* form = form_of_page(page);
-    if (form != nullptr) caches_->laid_out(*form).draw(pdf);
+    if (under) {
+        // The fit places the background with the sheet, after its own placement.
+        const Placement& own = background.placement;
+        extras.underlay.add(document.pages() - 1, under,
+                            Placement{.dx_mm = fit.dx_mm + fit.scale * own.dx_mm,
+                                      .dy_mm = fit.dy_mm + fit.scale * own.dy_mm,
+                                      .scale = fit.scale * own.scale});
+    } else if (form != nullptr) {
+        caches_->laid_out(*form).draw(pdf);
+    }
     for (const Element& e : page.DB_dane.elements) caches_->draw_element(pdf, e, form);
     return true;
 }
 
 void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, const RenderOptions& options) {
-    PdfDocument document(caches_->pdf_faces, PdfOptions{.title = QString::fromStdString(page.class_name())});
-    if (draw_pdf_page(document, page, options)) {
-        out.write(document.finish());
-        return;
+    constexpr double kPointsPerMm = 72.0 / 25.4;
+    const bool a4 = options.paper_mm == QSizeF(kA4WidthMm, kA4HeightMm);
+    {
+        std::unique_ptr<PdfDocument> document = pdf_document(
+            PdfOptions{.title = QString::fromStdString(page.class_name()),
+                       .page_width_pt = a4 ? 595.0 : std::round(options.paper_mm.width() * kPointsPerMm),
+                       .page_height_pt = a4 ? 842.0 : std::round(options.paper_mm.height() * kPointsPerMm)});
+        bool drawn = false;
+        try {
+            drawn = draw_pdf_page(*document, page, options);
+        } catch (...) {
+            caches_->documents.erase(document.get());
+            throw;
+        }
+        if (drawn) {
+            out.write(finish_pdf(*document));
+            return;
+        }
+        caches_->documents.erase(document.get());
     }
     QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageSize(a4 ? QPageSize(QPageSize::A4) : QPageSize(options.paper_mm, QPageSize::Millimeter));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(1200);
@@ -444,12 +555,9 @@ void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, con
 
 QRectF PageRenderer::drawn_extent(const report::PageReport& page) {
     const report::FormDescription* form = form_of_page(page);
+    const UserBackground background = caches_->background(page);
     QRectF drawn;
-    if (!user_scan(page).isNull()) {
-        drawn = qrect(page.QRI_obr_str.rect);
-    } else if (form != nullptr) {
-        drawn = qrect(form->sheet);
-    }
+    if (background.drawn() && form != nullptr) drawn = qrect(form->sheet);
     for (const Element& e : page.DB_dane.elements) {
         if (!e.enabled) continue;
         const ElementPlacement pl = caches_->place(e, form);
@@ -457,10 +565,16 @@ QRectF PageRenderer::drawn_extent(const report::PageReport& page) {
         if (pl.text.isEmpty() && !e.opaque) continue;
         drawn = drawn.isNull() ? pl.rect : drawn.united(pl.rect);
     }
-    const auto& s = page.settings;
-    return QRectF(s.margin_left_mm + drawn.left() * report::kMmPerPixel,
-                  s.margin_top_mm + drawn.top() * report::kMmPerPixel, drawn.width() * report::kMmPerPixel,
-                  drawn.height() * report::kMmPerPixel);
+    QRectF mm = band_to_paper_mm(page, drawn);
+    if (!background.drawn()) {
+        const QRectF ink =
+            background.pdf ? background.pdf->ink_mm() : band_to_paper_mm(page, qrect(page.QRI_obr_str.rect));
+        const Placement& p = background.placement;
+        const QRectF placed(p.dx_mm + p.scale * ink.left(), p.dy_mm + p.scale * ink.top(), p.scale * ink.width(),
+                            p.scale * ink.height());
+        if (!ink.isNull()) mm = drawn.isNull() ? placed : mm.united(placed);
+    }
+    return mm;
 }
 
 QImage PageRenderer::render_image(const report::PageReport& page, int dpi, const RenderOptions& options) {

@@ -1,5 +1,6 @@
 // Rendering a filled page report: the form's background (drawn from its form
-// description, or a user's scan) and the enabled elements over it, on any
+// description, or the user's own: a scan or the Ministry's PDF page, see
+// backgrounds.h) and the enabled elements over it, on any
 // QPainter whose device is one A4 sheet measured from the paper's edge.
 #pragma once
 
@@ -8,8 +9,11 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/pdf_document.h"
@@ -22,6 +26,9 @@ namespace dek::platform {
 struct RenderOptions {
     bool outline = false;  // debug: outline every element's rectangle with its name
     SheetFit fit;          // where the sheet lands on the paper (default: as designed)
+    // The paper in millimetres, for a PDF: A4, or the paper of a printer
+    // without A4 (the fit then places the sheet on it).
+    QSizeF paper_mm{210.0, 297.0};
 };
 
 // Paints a filled page: background first, then the enabled elements in
@@ -95,9 +102,23 @@ public:
     // A PDF document for pages this renderer draws (pdf_document.h), and the
     // page drawn as a new page of it. A page that shows a user's scan, or its
     // elements' outlines, is painted instead (paint_page on a QPdfWriter):
-    // then nothing is added and the answer is false.
+    // then nothing is added and the answer is false. A page over one of the
+    // Ministry's PDF pages (backgrounds.h) gets that page under it when the
+    // document is finished by finish_pdf - always finish a document of this
+    // renderer through it. An archive copy (PDF/A) shows the drawn
+    // background instead of a PDF page it cannot take, with a notice.
     std::unique_ptr<PdfDocument> pdf_document(PdfOptions options);
     bool draw_pdf_page(PdfDocument& document, const report::PageReport& page, const RenderOptions& options = {});
+    // The whole file of a document of this renderer, each PDF background
+    // embedded once however many pages show it. Throws BackgroundError when
+    // the backgrounds cannot be added.
+    QByteArray finish_pdf(PdfDocument& document);
+    // Whether the user's backgrounds include scans, which only painting
+    // shows (so a document of many pages is painted, not drawn).
+    bool paints_scans();
+    // Where notices about the user's backgrounds go (a file that cannot be
+    // used, a page an archive copy cannot take): standard error unless set.
+    void set_notice(std::function<void(const std::string&)> notice);
     QRectF drawn_extent(const report::PageReport& page);
     QImage render_image(const report::PageReport& page, int dpi, const RenderOptions& options = {});
     ElementPlacement place_element(const report::Element& element, const report::FormDescription* form);
@@ -106,10 +127,5 @@ private:
     class Caches;
     std::unique_ptr<Caches> caches_;
 };
-
-// A folder of the user's scans of the official pages (<CLASS>.jpg or .png,
-// e.g. TF_w37181.png) taken instead of the drawn backgrounds: the environment
-// variable DEK2018_SCANS. Empty when not set.
-QString scans_folder();
 
 }  // namespace dek::platform

@@ -1,174 +1,302 @@
 #include "platform/truetype.h"
 
+#include <hb-ot.h>
+#include <hb-subset.h>
+#include <hb.h>
+
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace dek::platform::truetype {
 
-void put16(QByteArray& out, std::uint32_t v) {
+namespace {
+
+struct BlobRef {
+    void operator()(hb_blob_t* b) const { hb_blob_destroy(b); }
+};
+struct FontRef {
+    void operator()(hb_font_t* f) const { hb_font_destroy(f); }
+};
+struct SetRef {
+    void operator()(hb_set_t* s) const { hb_set_destroy(s); }
+};
+struct InputRef {
+    void operator()(hb_subset_input_t* i) const { hb_subset_input_destroy(i); }
+};
+struct PlanRef {
+    void operator()(hb_subset_plan_t* p) const { hb_subset_plan_destroy(p); }
+};
+using Blob = std::unique_ptr<hb_blob_t, BlobRef>;
+using Font = std::unique_ptr<hb_font_t, FontRef>;
+using Set = std::unique_ptr<hb_set_t, SetRef>;
+using Input = std::unique_ptr<hb_subset_input_t, InputRef>;
+using Plan = std::unique_ptr<hb_subset_plan_t, PlanRef>;
+
+// A blob of the bytes of a QByteArray, which it keeps (shared, not copied).
+Blob blob_of(const QByteArray& data) {
+    auto* kept = new QByteArray(data);
+    return Blob(hb_blob_create(kept->constData(), static_cast<unsigned>(kept->size()), HB_MEMORY_MODE_READONLY, kept,
+                               [](void* p) { delete static_cast<QByteArray*>(p); }));
+}
+
+QByteArray bytes_of(hb_blob_t* blob) {
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(blob, &length);
+    return QByteArray(data, static_cast<qsizetype>(length));
+}
+
+QByteArray table(hb_face_t* face, hb_tag_t tag) {
+    const Blob blob(hb_face_reference_table(face, tag));
+    return bytes_of(blob.get());
+}
+
+// Big-endian numbers, as the tables store them.
+unsigned u16(const QByteArray& t, qsizetype at) {
+    return (static_cast<unsigned>(static_cast<unsigned char>(t[at])) << 8) | static_cast<unsigned char>(t[at + 1]);
+}
+int i16(const QByteArray& t, qsizetype at) { return static_cast<std::int16_t>(u16(t, at)); }
+void put16(QByteArray& out, unsigned v) {
     out.append(static_cast<char>((v >> 8) & 0xff));
     out.append(static_cast<char>(v & 0xff));
 }
 
-void put32(QByteArray& out, std::uint32_t v) {
-    put16(out, v >> 16);
-    put16(out, v & 0xffff);
+constexpr hb_tag_t kTag(const char (&t)[5]) { return HB_TAG(t[0], t[1], t[2], t[3]); }
+
+// Whether the design has serifs: its IBM family class (OS/2 sFamilyClass,
+// classes 1 to 7 are the serif ones), else its PANOSE serif style for a
+// Latin text face (2 to 10 are serifs, 11 to 13 sans serif).
+bool serif_design(const QByteArray& os2) {
+    if (os2.size() < 42) return false;
+    const int family_class = static_cast<int>(u16(os2, 30) >> 8);
+    if (family_class != 0) return family_class >= 1 && family_class <= 7;
+    const int panose_family = static_cast<unsigned char>(os2[32]);
+    const int serif_style = static_cast<unsigned char>(os2[33]);
+    return panose_family == 2 && serif_style >= 2 && serif_style <= 10;
 }
 
-void set16(QByteArray& out, qsizetype at, std::uint32_t v) {
-    out[at] = static_cast<char>((v >> 8) & 0xff);
-    out[at + 1] = static_cast<char>(v & 0xff);
-}
-
-void set32(QByteArray& out, qsizetype at, std::uint32_t v) {
-    set16(out, at, v >> 16);
-    set16(out, at + 2, v & 0xffff);
-}
-
-namespace {
-
-std::uint32_t checksum(const QByteArray& data) {
-    std::uint32_t sum = 0;
-    const qsizetype whole = data.size() / 4 * 4;
-    for (qsizetype i = 0; i < whole; i += 4) sum += u32(data.constData() + i);
-    if (whole < data.size()) {
-        char last[4] = {0, 0, 0, 0};
-        std::copy(data.constData() + whole, data.constData() + data.size(), last);
-        sum += u32(last);
+Descriptor descriptor_of(hb_face_t* face) {
+    Descriptor d;
+    d.units_per_em = static_cast<int>(std::max(16u, hb_face_get_upem(face)));
+    const QByteArray head = table(face, kTag("head"));
+    for (int i = 0; i < 4; ++i) d.bbox[i] = i16(head, 36 + 2 * i);
+    const Font font(hb_font_create(face));
+    hb_position_t v = 0;
+    if (hb_ot_metrics_get_position(font.get(), HB_OT_METRICS_TAG_HORIZONTAL_ASCENDER, &v)) d.ascent = v;
+    if (hb_ot_metrics_get_position(font.get(), HB_OT_METRICS_TAG_HORIZONTAL_DESCENDER, &v)) d.descent = v;
+    if (hb_ot_metrics_get_position(font.get(), HB_OT_METRICS_TAG_CAP_HEIGHT, &v) && v > 0) {
+        d.cap_height = v;
+    } else {
+        // An OS/2 table before version 2 has no cap height: the top of "H".
+        hb_codepoint_t h = 0;
+        hb_glyph_extents_t extents{};
+        if (hb_font_get_nominal_glyph(font.get(), 'H', &h) && hb_font_get_glyph_extents(font.get(), h, &extents))
+            d.cap_height = extents.y_bearing;
     }
-    return sum;
-}
-
-// The flags of a composite glyph's component.
-constexpr std::uint16_t kArgsAreWords = 0x0001;
-constexpr std::uint16_t kScale = 0x0008;
-constexpr std::uint16_t kMoreComponents = 0x0020;
-constexpr std::uint16_t kXYScale = 0x0040;
-constexpr std::uint16_t kTwoByTwo = 0x0080;
-constexpr std::uint16_t kInstructions = 0x0100;
-
-std::size_t component_size(std::uint16_t flags) {
-    std::size_t size = 4 + ((flags & kArgsAreWords) != 0 ? 4 : 2);
-    if ((flags & kScale) != 0) size += 2;
-    if ((flags & kXYScale) != 0) size += 4;
-    if ((flags & kTwoByTwo) != 0) size += 8;
-    return size;
+    d.italic_angle = hb_style_get_value(font.get(), HB_STYLE_TAG_SLANT_ANGLE);
+    d.weight_class = static_cast<int>(std::lround(hb_style_get_value(font.get(), HB_STYLE_TAG_WEIGHT)));
+    d.serif = serif_design(table(face, kTag("OS/2")));
+    const QByteArray post = table(face, kTag("post"));
+    d.fixed_pitch = post.size() >= 16 && (u16(post, 12) != 0 || u16(post, 14) != 0);
+    return d;
 }
 
 }  // namespace
 
-std::optional<std::vector<Table>> read_tables(const QByteArray& file) {
-    const char* const base = file.constData();
-    const auto size = static_cast<std::size_t>(file.size());
-    if (size < 12 || u32(base) != 0x00010000) return std::nullopt;
-    const std::size_t count = u16(base + 4);
-    if (12 + 16 * count > size) return std::nullopt;
-    std::vector<Table> tables;
-    for (std::size_t i = 0; i < count; ++i) {
-        const char* rec = base + 12 + 16 * i;
-        const std::uint32_t offset = u32(rec + 8);
-        const std::uint32_t length = u32(rec + 12);
-        if (offset > size || length > size - offset) return std::nullopt;
-        tables.push_back({u32(rec), QByteArray(base + offset, static_cast<qsizetype>(length))});
+int Descriptor::flags() const {
+    constexpr int kFixedPitch = 1;
+    constexpr int kSerif = 2;
+    constexpr int kSymbolic = 4;
+    constexpr int kItalic = 64;
+    return (fixed_pitch ? kFixedPitch : 0) | (serif ? kSerif : 0) | kSymbolic | (italic_angle != 0 ? kItalic : 0);
+}
+
+double Descriptor::stem_v() const { return 10 + 220.0 * (std::clamp(weight_class, 1, 1000) - 50) / 900; }
+
+void Face::FaceRef::operator()(hb_face_t* face) const { hb_face_destroy(face); }
+
+Face::Face(std::unique_ptr<hb_face_t, FaceRef> face) : face_(std::move(face)) {}
+Face::Face(Face&&) noexcept = default;
+Face& Face::operator=(Face&&) noexcept = default;
+Face::~Face() = default;
+
+std::optional<Face> Face::checked(std::unique_ptr<hb_face_t, FaceRef> hb) {
+    hb_face_t* const f = hb.get();
+    const unsigned glyphs = hb_face_get_glyph_count(f);
+    if (glyphs == 0 || table(f, kTag("head")).size() < 54 || table(f, kTag("glyf")).isEmpty() ||
+        table(f, kTag("loca")).isEmpty() || table(f, kTag("hmtx")).isEmpty())
+        return std::nullopt;
+    Face face(std::move(hb));
+    face.glyphs_ = glyphs;
+    face.descriptor_ = descriptor_of(f);
+    return face;
+}
+
+std::optional<Face> Face::from_file(const QByteArray& file) {
+    // TrueType outlines: the version 1.0 (or Apple's 'true') of the offset table.
+    if (file.size() < 12 || !(file.startsWith(QByteArray("\0\1\0\0", 4)) || file.startsWith("true")))
+        return std::nullopt;
+    const Blob blob = blob_of(file);
+    return checked(std::unique_ptr<hb_face_t, FaceRef>(hb_face_create(blob.get(), 0)));
+}
+
+std::optional<Face> Face::from_raw_font(const QRawFont& font) {
+    if (!font.isValid()) return std::nullopt;
+    // The tables a PDF's font program uses; the hinting is left behind, and
+    // so are the layout tables (the text arrives shaped).
+    static const char* const kTables[] = {"head", "hhea", "maxp", "hmtx", "loca",
+                                          "glyf", "cmap", "OS/2", "post", "name"};
+    const std::unique_ptr<hb_face_t, FaceRef> builder(hb_face_builder_create());
+    for (const char* t : kTables) {
+        const QByteArray data = font.fontTable(t);
+        if (data.isEmpty()) continue;
+        const Blob blob = blob_of(data);
+        hb_face_builder_add_table(builder.get(), HB_TAG(t[0], t[1], t[2], t[3]), blob.get());
     }
-    return tables;
+    const Blob file(hb_face_reference_blob(builder.get()));
+    std::optional<Face> face = checked(std::unique_ptr<hb_face_t, FaceRef>(hb_face_create(file.get(), 0)));
+    if (face) face->prepared_.reset(hb_subset_preprocess(face->face_.get()));
+    return face;
 }
 
-QByteArray* find_table(std::vector<Table>& tables, std::uint32_t t) {
-    for (Table& table : tables)
-        if (table.tag == t) return &table.data;
-    return nullptr;
+std::vector<int> Face::advances() const {
+    const Font font(hb_font_create(face_.get()));
+    std::vector<int> out(glyphs_);
+    for (unsigned g = 0; g < glyphs_; ++g) out[g] = hb_font_get_glyph_h_advance(font.get(), g);
+    return out;
 }
 
-QByteArray write_tables(std::vector<Table> tables) {
-    std::sort(tables.begin(), tables.end(), [](const Table& a, const Table& b) { return a.tag < b.tag; });
-    if (QByteArray* head = find_table(tables, tag("head")); head != nullptr && head->size() >= 12) set32(*head, 8, 0);
-    const auto n = static_cast<std::uint32_t>(tables.size());
-    std::uint32_t power = 1;
-    std::uint32_t log2 = 0;
-    while (power * 2 <= n) {
-        power *= 2;
-        ++log2;
+std::vector<char32_t> Face::characters() const {
+    const Font font(hb_font_create(face_.get()));
+    const Set unicodes(hb_set_create());
+    hb_face_collect_unicodes(face_.get(), unicodes.get());
+    std::vector<char32_t> out(glyphs_, 0);
+    hb_codepoint_t c = HB_SET_VALUE_INVALID;
+    while (hb_set_next(unicodes.get(), &c)) {
+        hb_codepoint_t g = 0;
+        // The characters come in order: the first one met is the smallest.
+        if (hb_font_get_nominal_glyph(font.get(), c, &g) && g != 0 && g < glyphs_ && out[g] == 0) out[g] = c;
+    }
+    return out;
+}
+
+std::string Face::postscript_name() const {
+    unsigned length = 128;
+    char buf[128];
+    hb_ot_name_get_utf8(face_.get(), HB_OT_NAME_ID_POSTSCRIPT_NAME, HB_LANGUAGE_INVALID, &length, buf);
+    std::string out;
+    for (unsigned i = 0; i < length; ++i) {
+        const char c = buf[i];
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_')
+            out += c;
+    }
+    return out;
+}
+
+std::optional<Face::Subset> Face::cut(const std::vector<unsigned>& glyphs) const {
+    const Input input(hb_subset_input_create_or_fail());
+    if (!input) return std::nullopt;
+    hb_set_t* const keep = hb_subset_input_glyph_set(input.get());
+    for (unsigned g : glyphs) hb_set_add(keep, g);
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_NO_HINTING);
+    const Plan plan(hb_subset_plan_create_or_fail(prepared_ ? prepared_.get() : face_.get(), input.get()));
+    if (!plan) return std::nullopt;
+    const hb_map_t* const new_glyph = hb_subset_plan_old_to_new_glyph_mapping(plan.get());
+    Subset out;
+    for (unsigned g : glyphs) {
+        const hb_codepoint_t n = hb_map_get(new_glyph, g);
+        if (n == HB_MAP_VALUE_INVALID) return std::nullopt;
+        out.glyph_of.push_back(n);
+    }
+    const std::unique_ptr<hb_face_t, FaceRef> result(hb_subset_plan_execute_or_fail(plan.get()));
+    if (!result) return std::nullopt;
+    const Blob file(hb_face_reference_blob(result.get()));
+    out.program = bytes_of(file.get());
+    if (out.program.isEmpty()) return std::nullopt;
+    return out;
+}
+
+Face::Subset Face::subset(const std::vector<unsigned>& glyphs) const {
+    if (std::optional<Subset> cut_out = cut(glyphs)) return std::move(*cut_out);
+    const Blob file(hb_face_reference_blob(face_.get()));
+    return {bytes_of(file.get()), glyphs};
+}
+
+std::optional<QByteArray> Face::without_hinting() const {
+    const Input input(hb_subset_input_create_or_fail());
+    if (!input) return std::nullopt;
+    hb_set_add_range(hb_subset_input_glyph_set(input.get()), 0, glyphs_ - 1);
+    // Every table kept; those that do not depend on the glyphs' outlines or
+    // instructions pass unchanged.
+    hb_set_clear(hb_subset_input_set(input.get(), HB_SUBSET_SETS_DROP_TABLE_TAG));
+    hb_set_t* const unchanged = hb_subset_input_set(input.get(), HB_SUBSET_SETS_NO_SUBSET_TABLE_TAG);
+    for (const char* t : {"cmap", "name", "post", "OS/2", "GDEF", "GPOS", "GSUB", "kern", "gasp"})
+        hb_set_add(unchanged, HB_TAG(t[0], t[1], t[2], t[3]));
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_NO_HINTING | HB_SUBSET_FLAGS_RETAIN_GIDS |
+                                               HB_SUBSET_FLAGS_PASSTHROUGH_UNRECOGNIZED | HB_SUBSET_FLAGS_GLYPH_NAMES |
+                                               HB_SUBSET_FLAGS_NAME_LEGACY);
+    const std::unique_ptr<hb_face_t, FaceRef> result(hb_subset_or_fail(face_.get(), input.get()));
+    if (!result || hb_face_get_glyph_count(result.get()) != glyphs_) return std::nullopt;
+    const Blob file(hb_face_reference_blob(result.get()));
+    QByteArray out = bytes_of(file.get());
+    if (out.isEmpty()) return std::nullopt;
+    return out;
+}
+
+namespace {
+
+// A name table (format 0) with its family names replaced: 1 family, 16
+// typographic family, 21 WWS family, in UTF-16 on the Unicode and Windows
+// platforms and in Latin letters on the Macintosh one.
+std::optional<QByteArray> renamed(const QByteArray& name, const QString& family) {
+    if (name.size() < 6 || u16(name, 0) != 0) return std::nullopt;
+    const auto size = static_cast<std::size_t>(name.size());
+    const std::size_t count = u16(name, 2);
+    const std::size_t strings = u16(name, 4);
+    if (6 + 12 * count > size || strings > size) return std::nullopt;
+    QByteArray utf16;
+    for (QChar c : family) put16(utf16, c.unicode());
+    const QByteArray latin = family.toLatin1();
+    QByteArray records;
+    QByteArray storage;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto rec = static_cast<qsizetype>(6 + 12 * i);
+        const unsigned platform = u16(name, rec);
+        const unsigned id = u16(name, rec + 6);
+        const std::size_t length = u16(name, rec + 8);
+        const std::size_t offset = u16(name, rec + 10);
+        if (strings + offset + length > size) return std::nullopt;
+        QByteArray text = name.mid(static_cast<qsizetype>(strings + offset), static_cast<qsizetype>(length));
+        if (id == 1 || id == 16 || id == 21) text = platform == 1 ? latin : utf16;
+        records.append(name.constData() + rec, 8);
+        put16(records, static_cast<unsigned>(text.size()));
+        put16(records, static_cast<unsigned>(storage.size()));
+        storage.append(text);
     }
     QByteArray out;
-    put32(out, 0x00010000);
-    put16(out, n);
-    put16(out, power * 16);
-    put16(out, log2);
-    put16(out, n * 16 - power * 16);
-    std::uint32_t offset = 12 + 16 * n;
-    for (const Table& t : tables) {
-        put32(out, t.tag);
-        put32(out, checksum(t.data));
-        put32(out, offset);
-        put32(out, static_cast<std::uint32_t>(t.data.size()));
-        offset += static_cast<std::uint32_t>((t.data.size() + 3) / 4 * 4);
-    }
-    qsizetype head_at = -1;
-    for (const Table& t : tables) {
-        if (t.tag == tag("head")) head_at = out.size();
-        out.append(t.data);
-        while (out.size() % 4 != 0) out.append('\0');
-    }
-    // The whole file's checksum comes to the agreed constant.
-    if (head_at >= 0) set32(out, head_at + 8, 0xB1B0AFBAu - checksum(out));
-    return out;
+    put16(out, 0);
+    put16(out, static_cast<unsigned>(count));
+    put16(out, static_cast<unsigned>(6 + records.size()));
+    return out + records + storage;
 }
 
-std::optional<std::vector<std::uint32_t>> glyph_offsets(const QByteArray& loca, bool long_offsets, std::size_t glyphs,
-                                                        std::size_t glyf_size) {
-    if (static_cast<std::size_t>(loca.size()) < (glyphs + 1) * (long_offsets ? 4 : 2)) return std::nullopt;
-    std::vector<std::uint32_t> out(glyphs + 1);
-    for (std::size_t i = 0; i <= glyphs; ++i) {
-        out[i] = long_offsets ? u32(loca.constData() + 4 * i) : 2u * u16(loca.constData() + 2 * i);
-        if (out[i] > glyf_size || (i > 0 && out[i] < out[i - 1])) return std::nullopt;
-    }
-    return out;
-}
+}  // namespace
 
-std::optional<QByteArray> glyph_without_instructions(std::string_view g) {
-    if (g.empty()) return QByteArray();
-    if (g.size() < 10) return std::nullopt;
-    const std::int16_t contours = i16(g.data());
-    if (contours >= 0) {
-        // Header, end points of the contours, instruction length and
-        // instructions, then the flags and coordinates.
-        const std::size_t at = 10 + 2 * static_cast<std::size_t>(contours);
-        if (at + 2 > g.size()) return std::nullopt;
-        const std::size_t skip = u16(g.data() + at);
-        if (at + 2 + skip > g.size()) return std::nullopt;
-        QByteArray out(g.data(), static_cast<qsizetype>(at));
-        put16(out, 0);
-        out.append(g.data() + at + 2 + skip, static_cast<qsizetype>(g.size() - at - 2 - skip));
-        return out;
+std::optional<QByteArray> Face::with_family(const QString& family) const {
+    const std::optional<QByteArray> name = renamed(table(face_.get(), kTag("name")), family);
+    if (!name) return std::nullopt;
+    const std::unique_ptr<hb_face_t, FaceRef> builder(hb_face_builder_create());
+    hb_tag_t tags[64];
+    unsigned count = 64;
+    hb_face_get_table_tags(face_.get(), 0, &count, tags);
+    for (unsigned i = 0; i < count; ++i) {
+        const Blob blob(tags[i] == kTag("name") ? blob_of(*name).release()
+                                                : hb_face_reference_table(face_.get(), tags[i]));
+        hb_face_builder_add_table(builder.get(), tags[i], blob.get());
     }
-    // A composite: its components, the last one possibly followed by
-    // instructions for the whole glyph.
-    QByteArray out(g.data(), 10);
-    std::size_t at = 10;
-    std::uint16_t flags = kMoreComponents;
-    while ((flags & kMoreComponents) != 0) {
-        if (at + 4 > g.size()) return std::nullopt;
-        flags = u16(g.data() + at);
-        const std::size_t size = component_size(flags);
-        if (at + size > g.size()) return std::nullopt;
-        const qsizetype start = out.size();
-        out.append(g.data() + at, static_cast<qsizetype>(size));
-        set16(out, start, flags & ~kInstructions);
-        at += size;
-    }
-    return out;
-}
-
-std::vector<Component> components(std::string_view g) {
-    std::vector<Component> out;
-    if (g.size() < 10 || i16(g.data()) >= 0) return out;
-    std::size_t at = 10;
-    std::uint16_t flags = kMoreComponents;
-    while ((flags & kMoreComponents) != 0 && at + 4 <= g.size()) {
-        flags = u16(g.data() + at);
-        out.push_back({u16(g.data() + at + 2), at + 2});
-        at += component_size(flags);
-    }
+    const Blob file(hb_face_reference_blob(builder.get()));
+    QByteArray out = bytes_of(file.get());
+    if (out.isEmpty()) return std::nullopt;
     return out;
 }
 

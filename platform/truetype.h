@@ -1,63 +1,98 @@
-// Reading and writing TrueType font files at the level of their tables, as
-// far as the page fonts need it: taking the hinting out of a face, renaming
-// its family, and cutting a subset of its glyphs for a PDF.
+// TrueType faces read and cut by HarfBuzz: subsets of their glyphs without
+// hinting for a PDF, the whole face without hinting for the page fonts, and
+// the values a PDF font descriptor gives, read from the face's own tables.
+// Renaming a face's family is the one thing done here by hand: HarfBuzz's
+// subsetter has no stable interface for it.
 #pragma once
 
 #include <QByteArray>
-#include <cstdint>
+#include <QRawFont>
+#include <QString>
+#include <memory>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
+
+struct hb_face_t;
 
 namespace dek::platform::truetype {
 
-// Big-endian numbers, as TrueType stores them.
-inline std::uint16_t u16(const char* p) {
-    return static_cast<std::uint16_t>((static_cast<unsigned char>(p[0]) << 8) | static_cast<unsigned char>(p[1]));
-}
-inline std::int16_t i16(const char* p) { return static_cast<std::int16_t>(u16(p)); }
-inline std::uint32_t u32(const char* p) { return (static_cast<std::uint32_t>(u16(p)) << 16) | u16(p + 2); }
-void put16(QByteArray& out, std::uint32_t v);
-void put32(QByteArray& out, std::uint32_t v);
-void set16(QByteArray& out, qsizetype at, std::uint32_t v);
-void set32(QByteArray& out, qsizetype at, std::uint32_t v);
+// What a PDF font descriptor says of a face, in the face's design units.
+struct Descriptor {
+    int units_per_em = 1000;
+    int bbox[4] = {0, 0, 0, 0};  // head: xMin, yMin, xMax, yMax
+    int ascent = 0;              // hhea (or OS/2 typographic with USE_TYPO_METRICS)
+    int descent = 0;
+    int cap_height = 0;        // OS/2 sCapHeight, else the height of "H"
+    double italic_angle = 0;   // post, degrees counter-clockwise from the vertical
+    int weight_class = 400;    // OS/2 usWeightClass
+    bool serif = false;        // OS/2 family class (or PANOSE) of a serif design
+    bool fixed_pitch = false;  // post isFixedPitch
 
-constexpr std::uint32_t tag(const char (&t)[5]) {
-    return (static_cast<std::uint32_t>(static_cast<unsigned char>(t[0])) << 24) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(t[1])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(t[2])) << 8) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(t[3]));
-}
-
-struct Table {
-    std::uint32_t tag = 0;
-    QByteArray data;
+    // The descriptor's /Flags: FixedPitch, Serif, Italic and always Symbolic
+    // (the glyphs go beyond the standard Latin character set).
+    int flags() const;
+    // The width of the vertical stems estimated from the weight class, in
+    // thousandths of the size (a light face about 50, a regular one about
+    // 90, a bold one about 160).
+    double stem_v() const;
 };
 
-// The tables of a TrueType file (outlines in 'glyf'); empty when it is none.
-std::optional<std::vector<Table>> read_tables(const QByteArray& file);
-// The table with that tag, or nullptr.
-QByteArray* find_table(std::vector<Table>& tables, std::uint32_t tag);
-// A TrueType file of these tables: the offset table, the table records in
-// tag order, the tables on four-byte boundaries, the checksums and the
-// head table's checksum adjustment.
-QByteArray write_tables(std::vector<Table> tables);
+class Face {
+public:
+    // A TrueType face (outlines in 'glyf') from its file; empty for any other
+    // data (another kind of outlines, a damaged or cut file).
+    static std::optional<Face> from_file(const QByteArray& file);
+    // The face of a raw font, from its tables; empty unless it is TrueType.
+    static std::optional<Face> from_raw_font(const QRawFont& font);
 
-// The glyph offsets of a 'loca' table: numGlyphs + 1 of them. Empty when the
-// table is too short or the offsets run backwards or past `glyf_size`.
-std::optional<std::vector<std::uint32_t>> glyph_offsets(const QByteArray& loca, bool long_offsets, std::size_t glyphs,
-                                                        std::size_t glyf_size);
+    Face(Face&&) noexcept;
+    Face& operator=(Face&&) noexcept;
+    ~Face();
 
-// One glyph's outline without its instructions, its components' flags no
-// longer announcing any; empty when the glyph cannot be read.
-std::optional<QByteArray> glyph_without_instructions(std::string_view glyph);
+    unsigned glyph_count() const { return glyphs_; }
+    const Descriptor& descriptor() const { return descriptor_; }
+    // Each glyph's advance in design units.
+    std::vector<int> advances() const;
+    // Each glyph's character (the smallest one the character map maps to
+    // it); 0 for a glyph no character maps to.
+    std::vector<char32_t> characters() const;
+    // The PostScript name, only its letters, digits, '-' and '_'; empty if
+    // the face names none.
+    std::string postscript_name() const;
 
-// The glyphs a composite glyph is made of (none for a simple glyph), and the
-// byte positions of their indices within the glyph, in order.
-struct Component {
-    std::uint16_t glyph = 0;
-    std::size_t at = 0;
+    // A font program of these glyphs (and the glyphs composite ones are made
+    // of) without hinting; `glyph_of` gives the program's glyph of each one
+    // asked for, in order. Should the subsetter fail, the program is the
+    // whole face and each glyph its own.
+    struct Subset {
+        QByteArray program;
+        std::vector<unsigned> glyph_of;
+    };
+    Subset subset(const std::vector<unsigned>& glyphs) const;
+
+    // The whole file without hinting: the font program (fpgm), the control
+    // value program (prep), the control values (cvt ) and every glyph's
+    // instructions gone; every glyph kept at its index with its outline, and
+    // every other table as it was.
+    std::optional<QByteArray> without_hinting() const;
+
+    // The file with its family (names 1, 16 and 21) renamed; every other
+    // table as it was. Empty when the face has no name table HarfBuzz reads.
+    std::optional<QByteArray> with_family(const QString& family) const;
+
+private:
+    struct FaceRef {
+        void operator()(hb_face_t* face) const;
+    };
+    explicit Face(std::unique_ptr<hb_face_t, FaceRef> face);
+    static std::optional<Face> checked(std::unique_ptr<hb_face_t, FaceRef> face);
+    std::optional<Subset> cut(const std::vector<unsigned>& glyphs) const;
+
+    std::unique_ptr<hb_face_t, FaceRef> face_;
+    std::unique_ptr<hb_face_t, FaceRef> prepared_;  // the face made ready for repeated subsetting
+    unsigned glyphs_ = 0;
+    Descriptor descriptor_;
 };
-std::vector<Component> components(std::string_view glyph);
 
 }  // namespace dek::platform::truetype

@@ -5,16 +5,17 @@ set -euo pipefail
 
 packages=(
   build-essential cmake g++ pkg-config
-  qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev googletest libbenchmark-dev
-  fonts-liberation2
+  qt6-base-dev libcups2-dev libqpdf-dev libpoppler-qt6-dev libharfbuzz-dev nlohmann-json3-dev libgtest-dev googletest
+  libbenchmark-dev fonts-liberation2 qt6-translations-l10n
   poppler-utils qpdf jq cups printer-driver-cups-pdf xvfb xauth python3-reportlab
+  python3-fonttools ghostscript mupdf-tools
   dpkg-dev file
   clang libclang-rt-14-dev
 )
 if [[ ${1:-} == --print-only ]]; then
   # The demo needs neither the test tools nor the fuzzing compiler.
-  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev nlohmann-json3-dev libgtest-dev
-            googletest fonts-liberation2)
+  packages=(build-essential cmake g++ pkg-config qt6-base-dev libcups2-dev libqpdf-dev libpoppler-qt6-dev libharfbuzz-dev
+            nlohmann-json3-dev libgtest-dev googletest fonts-liberation2 qt6-translations-l10n)
 fi
 
 missing=()

@@ -46,8 +46,15 @@ public:
                                                   QWidget* owner) = 0;
 
     // ---- printers ----
-    // The system's printers, the PDF printer writing into `pdf_dir`.
-    virtual std::unique_ptr<SystemPrinters> system_printers(std::filesystem::path pdf_dir) = 0;
+    // The system's printers, the PDF printer writing into `pdf_dir`. The CUPS
+    // server is asked for its queues unless `cups` says never.
+    virtual std::unique_ptr<SystemPrinters> system_printers(std::filesystem::path pdf_dir,
+                                                            CupsUse cups = CupsUse::listed) = 0;
+    // The printers of a desktop host's printer dialog over `system`, which
+    // must outlive them: `title` is the document's ("PIT-37"), `proposed`
+    // the file the dialog offers before any was chosen.
+    virtual std::unique_ptr<DialogPrinters> dialog_printers(SystemPrinters& system, std::string title,
+                                                            std::filesystem::path proposed) = 0;
     // One PDF document of every sheet printed.
     virtual std::unique_ptr<DocumentPrinter> document_printer(DocumentOptions options) = 0;
 
@@ -61,6 +68,9 @@ public:
                                                                 std::ostream* transcript) = 0;
 
     // ---- pages on their own ----
+    // Every page class the print dialog of that class prints, in its job's
+    // order without repeats; empty for a name no dialog has.
+    virtual std::vector<std::string> printed_page_classes(std::string_view dialog_class) = 0;
     // The variant fields of a page class; nothing when there is no such class.
     virtual std::optional<std::vector<VariantField>> variant_fields(std::string_view page_class) = 0;
     // The page filled from `data` (brought in by the dialog's job first,
@@ -82,6 +92,13 @@ public:
     // replaced and a failed write leaves nothing. Throws std::system_error,
     // what() "FILE: reason".
     virtual void write_output_file(const std::filesystem::path& file, std::string_view bytes) = 0;
+
+    // Holds `dir` for one print while the object lives (FolderLock).
+    virtual std::unique_ptr<FolderLock> lock_folder(const std::filesystem::path& dir) = 0;
+
+    // ---- transcripts ----
+    // Text as a transcript line writes it: line feed as \n, carriage return as \r.
+    virtual std::string one_line(std::string_view text) = 0;
 
 protected:
     ~Module() = default;  // the module lives as long as the library is loaded

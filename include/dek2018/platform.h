@@ -68,6 +68,10 @@ public:
     }
 };
 
+// Whether the system's printers ask the CUPS server for its queues: a
+// command that prints only to files never does.
+enum class CupsUse { listed, never };
+
 // The printers of the system: its CUPS queues, then the PDF printer, which
 // writes each sheet to a PDF file of its own in a folder (01-TF_w37181.pdf,
 // 02-...), first removing the sheet files an earlier print left there. At
@@ -84,6 +88,37 @@ public:
     // gets each sheet scaled down to its printable area. Off: every sheet as
     // designed.
     virtual void set_fit_to_printable_area(bool on) = 0;
+    // Throws std::runtime_error, naming the printer and its state, when the
+    // printer at `index` is a CUPS queue that is stopped: a print checks
+    // before its first prompt.
+    virtual void check_ready(int index) const = 0;
+};
+
+// The system's printers as the printer dialog of a desktop host offers them:
+// its "print to file" choice makes the PDF printer write one PDF document of
+// the return at the chosen file, bookmarked with the names of the sheets, in
+// place of a file per sheet in its folder; while a file is chosen the PDF
+// printer's entry names it ("Zapis do pliku PDF: /home/jan/zeznanie.pdf").
+// Another printer chosen gives the file up. The document of a job is written
+// when the job completes and given up when it stops at an error. They count
+// where the sheets went.
+class DEK2018_EXPORT DialogPrinters : public Printers {
+public:
+    // Where the sheets went and how many, one line each: "4 sheets into the
+    // folder wydruki", "11 sheets into /home/jan/zeznanie.pdf", "1 sheet to
+    // the printer biuro"; empty when none was printed.
+    virtual std::vector<std::string> destinations() const = 0;
+};
+
+// Holds a folder for one print, until it is destroyed: an advisory lock on
+// the folder's hidden file ".dek2018.lock", made with the folder where it is
+// missing. The lock goes with the object or the process, crash included. A
+// folder another print holds is busy(); a folder that cannot be made or
+// locked at all is not held and not busy (writing there says why).
+class DEK2018_EXPORT FolderLock {
+public:
+    virtual ~FolderLock() = default;
+    virtual bool busy() const = 0;
 };
 
 struct DocumentOptions {

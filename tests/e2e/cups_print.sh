@@ -10,7 +10,10 @@
 # lies where the PDF printer puts it; on the other every word lies inside
 # the printable area, the sheet shrunk alike across and down, and standard
 # error says so once; with --no-fit that queue too gets the sheet as
-# designed.
+# designed. Then: the edge-to-edge queue stopped is refused before the
+# first prompt; a queue with Letter paper only gets page 1 fitted whole on
+# Letter; a queue whose PPD states a printable area of 1e308 points gets an
+# error naming the queue and the PPD's numbers.
 #   cups_print.sh DEK2018 RETURN_FILE
 # Needs: cups (cupsd, lpadmin, lpstat), printer-driver-cups-pdf (run by cupsd
 # as root, as the backend requires), poppler-utils (pdfinfo, pdftotext,
@@ -112,7 +115,23 @@ sed -e "s|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: \"$area\"|" -e 's|^\*
   "$ppd" >"$margin_ppd"
 grep -qx "\*ImageableArea A4/A4: \"$area\"" "$margin_ppd" && grep -qx '\*HWMargins: 12 12 12 12' "$margin_ppd" ||
   die "$ppd has no A4 *ImageableArea or no *HWMargins to change"
-for q in "$queue:$ppd" "$margin_queue:$margin_ppd"; do
+# A queue whose printer has Letter paper only (no A4, no custom size), and
+# one whose PPD states a printable area of A4 that is no size at all.
+letter_ppd=$work/letter.ppd
+awk '
+  /^\*(ParamCustomPageSize|CustomPageSize|MaxMediaWidth|MaxMediaHeight|HWMargins|NonUIOrderDependency: 100 AnySetup \*CustomPageSize)/ { skip = /CustomPageSize True/ ? 2 : 1 }
+  /^\*(PageSize|PageRegion|ImageableArea|PaperDimension) / && $2 !~ /^Letter\// { next }
+  skip == 2 { if (/setpagedevice"/ || /^\*End/) skip = 0; next }
+  skip == 1 { skip = 0; next }
+  { sub(/^\*DefaultPageSize: .*/, "*DefaultPageSize: Letter"); sub(/^\*DefaultPageRegion: .*/, "*DefaultPageRegion: Letter")
+    sub(/^\*VariablePaperSize: True/, "*VariablePaperSize: False"); sub(/^\*DefaultImageableArea: .*/, "*DefaultImageableArea: Letter"); sub(/^\*DefaultPaperDimension: .*/, "*DefaultPaperDimension: Letter")
+    print }' "$ppd" >"$letter_ppd"
+! grep -v '^\*%' "$letter_ppd" | grep -q 'A4\|CustomPageSize' && grep -q '^\*PageSize Letter/' "$letter_ppd" || die "cannot make a Letter-only PPD"
+letter_queue=dek2018-e2e-letter
+huge_ppd=$work/huge.ppd
+sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "1e308 12 583 830"|' "$ppd" >"$huge_ppd"
+huge_queue=dek2018-e2e-huge
+for q in "$queue:$ppd" "$margin_queue:$margin_ppd" "$letter_queue:$letter_ppd" "$huge_queue:$huge_ppd"; do
   lpadmin -p "${q%%:*}" -E -v cups-pdf:/ -P "${q#*:}" -o TitlePref=1 -o printer-error-policy=abort-job \
     -o pdftops-renderer-default=pdftocairo 2>"$work/lpadmin.err" || die "lpadmin failed: $(cat "$work/lpadmin.err")"
 done
@@ -317,3 +336,40 @@ done
 # With --no-fit the margin queue gets page 2 as designed.
 why=$(same_places "$work/designed/TF_w37182.pdf" "$work/no-fit/TF_w37182.pdf") || die "TF_w37182 with --no-fit: $why"
 echo "--no-fit: TF_w37182 on $margin_queue as designed"
+
+# A stopped queue takes no sheet: refused before the first prompt, naming the
+# printer and its state; no job waits in it.
+cupsdisable "$queue"
+rc=0
+"$exe" print "$return_file" --out "$work/pdf" --settings "$work/none.dat" --printer "$queue" \
+  >"$work/stopped.transcript" 2>"$work/stopped.stderr" || rc=$?
+cupsenable "$queue"
+[[ $rc -eq 2 && ! -s $work/stopped.transcript ]] ||
+  die "stopped queue: exit status $rc: $(cat "$work/stopped.transcript" "$work/stopped.stderr")"
+grep -qx "dek2018 print: printer \"$queue\" is stopped (paused): it takes no print run; nothing printed" \
+  "$work/stopped.stderr" || die "stopped queue: standard error: $(cat "$work/stopped.stderr")"
+[[ -z $(lpstat -W not-completed -o "$queue") ]] || die "stopped queue: jobs wait: $(lpstat -W not-completed -o "$queue")"
+echo "stopped $queue: refused before the first prompt"
+
+# Letter paper only: the sheet fitted into the Letter page, nothing of it cut,
+# and standard error says so.
+print_on letter "$letter_queue" --click kl_zmust --click chbox_st_1
+file=$work/letter/TF_w37181.pdf
+pdfinfo "$file" | grep -q '^Page size: *612 x 792 pts (letter)' || die "$file: not Letter: $(pdfinfo "$file" | grep 'Page size')"
+cmp -s <(numbers "$work/designed/TF_w37181.pdf") <(numbers "$file") ||
+  die "$file: numbers lost: $(diff <(numbers "$work/designed/TF_w37181.pdf") <(numbers "$file") | head -10)"
+outside=$(words "$file" | awk '$2 < 0 || $3 < 0 || $4 > 612 || $5 > 792 { printf " \"%s\"", $1 }')
+[[ -z $outside ]] || die "$file: words off the paper:$outside"
+grep -qx "dek2018: printer \"$letter_queue\" has no A4 paper: sheets are printed on its na_letter_8.5x11in[_a-z]* paper, scaled to fit its printable area (TF_w37181: [0-9.]* %)" \
+  "$work/letter.stderr" || die "letter: standard error: $(cat "$work/letter.stderr")"
+echo "$letter_queue: TF_w37181 fitted into Letter, every number printed"
+
+# A printable area of 1e308 points: the sheet's error names the queue and
+# gives the numbers as the queue states them.
+rc=0
+"$exe" print "$return_file" --out "$work/pdf" --settings "$work/none.dat" --printer "$huge_queue" \
+  --click kl_zmust --click chbox_st_1 >"$work/huge.transcript" 2>"$work/huge.stderr" || rc=$?
+[[ $rc -eq 1 ]] || die "huge area: exit status $rc: $(cat "$work/huge.transcript" "$work/huge.stderr")"
+grep -qxF "ERROR printer \"$huge_queue\": its printable area is not a usable size (the queue states *ImageableArea A4/A4: \"1e308 12 583 830\")" \
+  "$work/huge.transcript" || die "huge area: transcript: $(cat "$work/huge.transcript")"
+echo "$huge_queue: refused, the queue's numbers named"

@@ -64,13 +64,18 @@ depends() {
   echo "$name: Depends: $all"
 }
 version=$(dpkg-deb -f "${deb[dek2018]}" Version)
-depends libdek2018-0 fonts-liberation2 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqpdf29 libcups2
+depends libdek2018-0 fonts-liberation2 qt6-translations-l10n libqt6gui6 libqt6widgets6 libqt6printsupport6 libqpdf29 libpoppler-qt6-3 libharfbuzz-subset0 libcups2
 depends libdek2018-dev "libdek2018-0 (= $version)" qt6-base-dev
 depends dek2018 "libdek2018-0 (= $version)" libqt6widgets6
 [[ $(dpkg-deb -f "${deb[libdek2018-0]}" Section) == libs ]] || fail "libdek2018-0 is not in section libs"
 control=$(dpkg-deb --ctrl-tarfile "${deb[libdek2018-0]}" | tar -t)
 [[ $control == *shlibs* && ($control == *triggers* || $control == *postinst*) ]] ||
   fail "libdek2018-0 has no shlibs file or ldconfig step: $control"
+
+# The description is one text, not CMake's list of its pieces.
+description=$(dpkg-deb -f "${deb[dek2018]}" Description)
+[[ $description != *" ;"* && $description == *"blank A4 sheets, each sheet"* && $description == *"dialog; also as"* ]] ||
+  fail "Description: $description"
 
 # The manual page in the package is the one the build made from the help texts.
 for name in libdek2018-0 dek2018; do dpkg-deb -x "${deb[$name]}" "$work/root"; done

@@ -72,6 +72,17 @@ check_document() {
 out_transcript() {
   "$exe" print "$@" --out "$work/sheets" --printer "$pdf_printer" >"$work/out_transcript" 2>/dev/null || true
 }
+# start_print_server MODE: a misbehaving print server of fake_print_server.py
+# on 127.0.0.1 as CUPS_SERVER, ended with the case; what it was asked goes
+# to $work/asked.
+start_print_server() {
+  python3 "$(dirname "$0")/fake_print_server.py" "$1" "$work/port" "$work/asked" &
+  server=$!
+  trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
+  for ((i = 0; i < 100; ++i)); do [[ -s $work/port ]] && break; sleep 0.05; done
+  export CUPS_SERVER=127.0.0.1:$(cat "$work/port")
+}
+
 info='INFO Nadruk danych na oryginalnym formularzu jest niedostępny.'
 # Untick every available page ("zmiana wszystkich" inverts the ticks), then tick page 1.
 only_page1=(--click kl_zmust --click chbox_st_1)
@@ -370,7 +381,8 @@ case $case_name in
     [[ $(cat "$work/victim") == "do not overwrite" ]] || fail "written through the link"
     [[ -f $work/out/01-TF_w37181.pdf && ! -L $work/out/01-TF_w37181.pdf ]] || fail "the sheet is not a file of its own"
     head -c 5 "$work/out/01-TF_w37181.pdf" | grep -q '%PDF-' || fail "not a PDF"
-    [[ $(ls -A "$work/out") == "01-TF_w37181.pdf" ]] || fail "files left: $(ls -A "$work/out")"
+    [[ $(ls -A "$work/out") == "$(printf '%s\n' .dek2018.lock 01-TF_w37181.pdf)" ]] ||
+      fail "files left: $(ls -A "$work/out")"
     # The render command writes the same way.
     ln -s "$work/victim" "$work/page.png"
     "$exe" render "$pit37" --page TF_w37181 --out "$work/page.png" --dpi 20 >/dev/null 2>&1 || fail "render failed"
@@ -386,7 +398,10 @@ case $case_name in
     echo kept >"$work/kept"
     ln -s "$work/kept" "$work/out/12-TF_w37183.pdf"
     mkdir "$work/out/13-TF_w37184.pdf"
-    for other in notes.txt 01-TF_w37181.pdf.bak 1-TF_w37181.pdf 01-TF_x.pdf 01-TF_w37181.PDF; do
+    # Names of the user's own that look like sheets: no such page class, a
+    # year where a run number would be, a run number as no run writes it.
+    for other in notes.txt 01-TF_w37181.pdf.bak 1-TF_w37181.pdf 01-TF_x.pdf 01-TF_w37181.PDF \
+      01-TF_w37181_podpisany.pdf 2018-TF_wyciag_bankowy.pdf 2018-TF_w37182.pdf 007-TF_w37181.pdf; do
       echo other >"$work/out/$other"
     done
     run 0 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}" --cancel 1
@@ -396,8 +411,11 @@ case $case_name in
     expect_stderr "dek2018: printer \"$pdf_printer\": removed $((n + 1)) sheets of an earlier print from $work/out"
     [[ $(cat "$work/kept") == kept ]] || fail "a link was followed"
     mapfile -t left < <(ls -A "$work/out")
-    [[ "${left[*]}" == "01-TF_w37181.PDF 01-TF_w37181.pdf 01-TF_w37181.pdf.bak 01-TF_x.pdf 1-TF_w37181.pdf 13-TF_w37184.pdf notes.txt" ]] ||
+    [[ "${left[*]}" == ".dek2018.lock 007-TF_w37181.pdf 01-TF_w37181.PDF 01-TF_w37181.pdf 01-TF_w37181.pdf.bak 01-TF_w37181_podpisany.pdf 01-TF_x.pdf 1-TF_w37181.pdf 13-TF_w37184.pdf 2018-TF_w37182.pdf 2018-TF_wyciag_bankowy.pdf notes.txt" ]] ||
       fail "left in the folder: ${left[*]}"
+    for other in 01-TF_w37181_podpisany.pdf 2018-TF_wyciag_bankowy.pdf; do
+      [[ $(cat "$work/out/$other") == other ]] || fail "$other changed"
+    done
     ;;
   disk_full)
     # A sheet that does not fit the disk: the system's reason, and no partial
@@ -412,7 +430,7 @@ case $case_name in
     run 1 "$pit37" --out "$work/small/out" --printer "$pdf_printer" "${only_page1[@]}"
     expect_stdout "$prompt1" \
       "ERROR printer \"$pdf_printer\": cannot finish the print run: $work/small/out/01-TF_w37181.pdf: No space left on device"
-    [[ -z $(ls -A "$work/small/out") ]] || fail "left behind: $(ls -A "$work/small/out")"
+    [[ $(ls -A "$work/small/out") == .dek2018.lock ]] || fail "left behind: $(ls -A "$work/small/out")"
     cat /dev/zero >"$work/small/rest" 2>/dev/null || true  # the disk now full
     rc=0
     "$exe" sample pit37 >"$work/small/out/pit37.json" 2>"$work/stderr" || rc=$?
@@ -450,6 +468,158 @@ case $case_name in
       rc=$?
     [[ $rc -eq 2 ]] || fail "exit status $rc, expected 2 (124: it waited)"
     expect_stderr "dek2018 print: settings file $work/ster.fifo: not a regular file"
+    ;;
+  folder_lock)
+    # A print holds its --out folder: a second one into it is refused before
+    # it writes or removes anything; a batch holds DIR itself.
+    mkdir -p "$work/out"
+    echo earlier >"$work/out/01-TF_w37181.pdf"
+    exec 9>"$work/out/.dek2018.lock"
+    flock -n 9 || fail "cannot take the lock for the test"
+    run 2 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}"
+    expect_stdout
+    expect_stderr "dek2018 print: another print is writing into the folder $work/out; nothing printed"
+    [[ $(cat "$work/out/01-TF_w37181.pdf") == earlier ]] || fail "the held folder's sheet was touched"
+    cp "$pit37" "$work/drugi.json"
+    run 2 "$pit37" "$work/drugi.json" --out "$work/out" --printer "$pdf_printer"
+    expect_stdout
+    [[ ! -e $work/out/pit37 && ! -e $work/out/drugi ]] || fail "the batch printed into the held folder"
+    exec 9>&-
+    # Let go: the next print takes the folder; the lock file is no sheet.
+    run 0 "$pit37" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}"
+    expect_stderr "dek2018: printer \"$pdf_printer\": removed 1 sheet of an earlier print from $work/out"
+    [[ $(ls "$work/out") == 01-TF_w37181.pdf ]] || fail "folder: $(ls -A "$work/out")"
+    # Two at once: a print stopped halfway holds its folder; the second is
+    # refused and the first, let go on, prints whole.
+    "$exe" print "$pit37" --out "$work/both" --printer "$pdf_printer" >"$work/first" 2>&1 &
+    first=$!
+    for ((i = 0; i < 400; ++i)); do [[ -e $work/both/.dek2018.lock ]] && break; sleep 0.01; done
+    kill -STOP "$first"
+    if [[ $(ps -o stat= -p "$first") == T* ]]; then
+      run 2 "$pit37" --out "$work/both" --printer "$pdf_printer" "${only_page1[@]}"
+      expect_stderr "dek2018 print: another print is writing into the folder $work/both; nothing printed"
+    fi
+    kill -CONT "$first"
+    wait "$first" || fail "the first print failed: $(cat "$work/first")"
+    [[ $(grep -c '^SHEET ' "$work/first") -eq 11 && $(ls "$work/both" | wc -l) -eq 11 ]] ||
+      fail "the first print's sheets: $(ls "$work/both")"
+    ;;
+  pdf_targets)
+    # --pdf replaces a file or a link, and nothing else: a FIFO, a device or
+    # an input of the run is refused before anything prints.
+    mkfifo "$work/fifo.pdf"
+    targets=("$work/fifo.pdf")
+    if mknod "$work/null.pdf" c 1 3 2>/dev/null; then targets+=("$work/null.pdf"); fi
+    for target in "${targets[@]}"; do
+      run 2 "$pit37" --pdf "$target"
+      expect_stdout
+      expect_stderr "dek2018 print: $target is not a regular file; nothing printed"
+    done
+    [[ -p $work/fifo.pdf ]] || fail "the FIFO was replaced"
+    [[ ${#targets[@]} -lt 2 || -c $work/null.pdf ]] || fail "the device was replaced"
+    cp "$pit37" "$work/r.json"
+    cp "$pit37" "$work/r.pdf"
+    ln -s "$work/r.json" "$work/link.pdf"
+    ln "$work/r.json" "$work/hard.pdf"
+    for target in "$work/r.json" "$work/link.pdf" "$work/hard.pdf"; do
+      run 2 "$work/r.json" --pdf "$target"
+      expect_stdout
+      expect_stderr "dek2018 print: $target is the input $work/r.json; nothing printed"
+    done
+    make_settings "$work/ster.dat"
+    run 2 "$work/r.json" --pdf "$work/ster.dat" --settings "$work/ster.dat"
+    expect_stderr "dek2018 print: $work/ster.dat is the input $work/ster.dat; nothing printed"
+    # A return named .pdf in the --pdf-dir folder would be its own document.
+    run 2 "$work/r.pdf" --pdf-dir "$work"
+    expect_stderr "dek2018 print: $work/r.pdf is the input $work/r.pdf; nothing printed"
+    cmp -s "$pit37" "$work/r.json" && cmp -s "$pit37" "$work/r.pdf" || fail "an input was overwritten"
+    [[ -L $work/link.pdf ]] || fail "the link was replaced"
+    # A link to something else is replaced, as before, and not followed.
+    echo kept >"$work/kept"
+    ln -s "$work/kept" "$work/other.pdf"
+    run 0 "$pit37" --pdf "$work/other.pdf" "${only_page1[@]}"
+    [[ ! -L $work/other.pdf && $(cat "$work/kept") == kept ]] || fail "the link was followed"
+    ;;
+  batch_names)
+    # A return whose name without extension is empty, "." or ".." has no
+    # folder of its own: the whole run is refused, nothing printed or removed.
+    mkdir -p "$work/in" "$work/out"
+    echo earlier >"$work/01-TF_w37181.pdf"
+    cp "$pit37" "$work/in/...json"
+    cp "$pit37" "$work/in/..json"
+    cp "$pit37" "$work/in/dobry.json"
+    for name in ...json ..json; do
+      run 2 "$work/in/dobry.json" "$work/in/$name" --out "$work/out" --printer "$pdf_printer"
+      expect_stdout
+      stem=${name%.json}
+      expect_stderr "dek2018 print: $work/in/$name has no name to print under (\"$stem\"); nothing printed"
+      run 2 "$work/in/$name" --pdf-dir "$work/out"
+      expect_stdout
+    done
+    [[ -z $(ls "$work/out") && $(cat "$work/01-TF_w37181.pdf") == earlier ]] ||
+      fail "printed: $(ls -A "$work/out" "$work")"
+    ;;
+  transcript_names)
+    # A file name cannot forge a transcript line: the FILE line escapes its
+    # line breaks as the PROMPT lines do.
+    name=$'x\nSHEET 99 TF_w37184'
+    cp "$pit37" "$work/$name.json"
+    cp "$pit37" "$work/drugi.json"
+    run 0 "$work/$name.json" "$work/drugi.json" --out "$work/out" --printer "$pdf_printer" "${only_page1[@]}"
+    ! grep -q '^SHEET 99' "$work/stdout" || fail "a forged SHEET line"
+    grep -qxF "FILE $work/x\\nSHEET 99 TF_w37184.json" "$work/stdout" || fail "no escaped FILE line"
+    [[ $(wc -l <"$work/stdout") -eq 6 ]] || fail "not one line per event"
+    ;;
+  long_names)
+    # An output name as long as the file system takes (255 bytes).
+    for length in 250 254 255; do
+      target=$work/$(printf 'z%.0s' $(seq $((length - 4)))).pdf
+      run 0 "$pit37" --pdf "$target" "${only_page1[@]}"
+      [[ -s $target ]] || fail "$length bytes: not written"
+      rm -f "$target"
+    done
+    [[ -z $(ls -A "$work" | grep '^\.') ]] || fail "hidden files left: $(ls -A "$work")"
+    ;;
+  keep_mode)
+    # Printing over a private document keeps it private (and its owner, as root).
+    run 0 "$pit37" --pdf "$work/zeznanie.pdf" "${only_page1[@]}"
+    [[ $(stat -c %a "$work/zeznanie.pdf") == "$(printf '%o' $((0666 & ~$(umask))))" ]] ||
+      fail "a new document: mode $(stat -c %a "$work/zeznanie.pdf")"
+    chmod 600 "$work/zeznanie.pdf"
+    if [[ $(id -u) -eq 0 ]]; then chown nobody:nogroup "$work/zeznanie.pdf"; fi
+    run 0 "$pit37" --pdf "$work/zeznanie.pdf" "${only_page1[@]}"
+    [[ $(stat -c %a "$work/zeznanie.pdf") == 600 ]] || fail "mode $(stat -c %a "$work/zeznanie.pdf")"
+    if [[ $(id -u) -eq 0 ]]; then
+      [[ $(stat -c %U:%G "$work/zeznanie.pdf") == nobody:nogroup ]] || fail "owner $(stat -c %U:%G "$work/zeznanie.pdf")"
+    fi
+    ;;
+  silent_server)
+    # A print server that takes the connection and never answers: demo,
+    # --pdf and --pdf-dir never ask it; --out waits at most 5 s for the
+    # printer list, says so, and prints with the PDF printer.
+    start_print_server silent
+    (cd "$work" && timeout 60 "$exe" demo --out "$work/demo" >"$work/stdout" 2>"$work/stderr") ||
+      fail "demo: $(cat "$work/stderr")"
+    timeout 60 "$exe" print "$pit37" --pdf "$work/z.pdf" >/dev/null 2>&1 || fail "--pdf"
+    timeout 60 "$exe" print "$pit37" --pdf-dir "$work/docs" >/dev/null 2>&1 || fail "--pdf-dir"
+    [[ ! -s $work/asked ]] || fail "the print server was asked: $(cat "$work/asked")"
+    rc=0
+    timeout 30 "$exe" print "$pit37" --out "$work/out" "${only_page1[@]}" >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 0 ]] || fail "--out: exit status $rc (124: it waited)"
+    expect_stdout "$prompt1" "SHEET 1 TF_w37181"
+    expect_stderr "dek2018: the print server did not answer within 5 s: no printer of it is offered; printing with \"$pdf_printer\""
+    [[ -s $work/asked && -f $work/out/01-TF_w37181.pdf ]] || fail "not printed with the PDF printer"
+    ;;
+  vanishing_server)
+    # The print server goes away after a sheet's document was sent, before
+    # it answered for it: an error for that sheet, never a printed one.
+    start_print_server vanish
+    rc=0
+    timeout 60 "$exe" print "$pit37" --out "$work/out" --printer fake --no-fit "${only_page1[@]}" \
+      >"$work/stdout" 2>"$work/stderr" || rc=$?
+    [[ $rc -eq 1 ]] || fail "exit status $rc, expected 1"
+    expect_stdout "$prompt1" "ERROR printer \"fake\": cannot finish the print run: the print server gave no answer"
+    grep -qx 'operation 0x0006' "$work/asked" || fail "no document was sent: $(cat "$work/asked")"
     ;;
   *)
     fail "no such case"

@@ -46,7 +46,7 @@ for c in "${commands[@]}"; do
 
   run "$c" "$pit37" --nie-ma
   [[ $rc -eq 2 && ! -s $work/out ]] || fail "$c --nie-ma: status $rc, stdout $(cat "$work/out")"
-  grep -q "^dek2018 $c: Unknown option 'nie-ma'" "$work/err" && grep -q "^usage: dek2018 $c" "$work/err" ||
+  grep -qx "dek2018 $c: unknown option --nie-ma" "$work/err" && grep -q "^usage: dek2018 $c" "$work/err" ||
     fail "$c --nie-ma: stderr $(cat "$work/err")"
   nothing_written "$c --nie-ma"
 done
@@ -57,9 +57,25 @@ for line in "render $pit37 --page" "dialog $pit37 --settings" "print $pit37 --ou
   read -ra args <<<"$line"
   run "${args[@]}"
   [[ $rc -eq 2 && ! -s $work/out ]] || fail "$line: status $rc"
-  grep -q "^dek2018 ${args[0]}: Missing value after '${args[-1]}'" "$work/err" || fail "$line: stderr $(cat "$work/err")"
+  grep -qx "dek2018 ${args[0]}: missing value after ${args[-1]}" "$work/err" || fail "$line: stderr $(cat "$work/err")"
   nothing_written "$line"
 done
+
+# Every usage error in the one style: "dek2018 COMMAND: what", lower case,
+# the option as typed.
+while IFS='|' read -r line said; do
+  read -ra args <<<"$line"
+  run "${args[@]}"
+  [[ $rc -eq 2 ]] && grep -qx -- "$said" "$work/err" || fail "[$line]: status $rc, stderr $(cat "$work/err")"
+done <<EOF
+check $pit37 -bogus|dek2018 check: unknown option -bogus
+check $pit37 --bogus=1|dek2018 check: unknown option --bogus
+render $pit37 --outline=yes --page TF_w37181 --out x.pdf|dek2018 render: unexpected value after --outline
+drukuj|dek2018: no command drukuj
+|dek2018: no command given
+check|dek2018 check: no FILE given
+sample pit37 pit36|dek2018 sample: unexpected argument pit36
+EOF
 
 # Too many or too few arguments, no command, an unknown command.
 for line in "check" "check a.json b.json" "sample pit37 pit36" "render" "print --out x" "" "drukuj"; do
@@ -80,4 +96,32 @@ run print --out "$work/cwd/out" --printer "Zapis do pliku PDF" --cancel 1,2 --ca
   --click chbox_st_3 --click chbox_st_4 "$pit37"
 [[ $rc -eq 0 && $(grep -c '^PROMPT ' "$work/out") -eq 4 && $(grep -c '^SHEET ' "$work/out") -eq 1 ]] ||
   fail "options before the file: status $rc, $(cat "$work/out" "$work/err")"
+# The commands that show windows need a display: none named, or one that
+# cannot be opened, is said so with status 2, not Qt's abort.
+for c in dialog preview; do
+  run "$c" "$pit37"
+  [[ $rc -eq 2 ]] && grep -qx "dek2018 $c: the command needs a display: none is named (set DISPLAY or WAYLAND_DISPLAY, or QT_QPA_PLATFORM)" "$work/err" ||
+    fail "$c without a display: status $rc, stderr $(cat "$work/err")"
+  nothing_written "$c without a display"
+  rc=0
+  (cd "$work/cwd" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 XDG_CONFIG_HOME="$work/config" "$exe" "$c" "$pit37" \
+    >"$work/out" 2>"$work/err") || rc=$?
+  [[ $rc -eq 2 ]] && grep -qx "dek2018 $c: the display cannot be opened (DISPLAY=:97): the command needs a display" "$work/err" ||
+    fail "$c on a dead display: status $rc, stderr $(cat "$work/err")"
+done
+# The others need no screen, whatever DISPLAY names.
+rm -rf "$work/cwd" && mkdir "$work/cwd"
+while read -r line; do
+  read -ra args <<<"$line"
+  rc=0
+  (cd "$work/cwd" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:97 XDG_CONFIG_HOME="$work/config" "$exe" "${args[@]}" \
+    >"$work/out" 2>"$work/err") || rc=$?
+  [[ $rc -eq 0 ]] || fail "$line on a dead display: status $rc, stderr $(cat "$work/err")"
+done <<EOF
+check $pit37
+sample pit37
+render $pit37 --page TF_w37181 --out p1.png --dpi 20
+print $pit37 --pdf r.pdf
+demo --out demo
+EOF
 exit $failed

@@ -181,7 +181,7 @@ TEST(ReturnFileBadInput, QuotedInputIsCutAndEscaped) {
         FAIL();
     } catch (const ReturnFileError& e) {
         EXPECT_LT(std::string(e.what()).size(), 200U);
-        EXPECT_NE(std::string(e.what()).find("...\""), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("…\""), std::string::npos) << e.what();
     }
     try {
         load_return_text(pit37(R"("rekdek": {"ilzal": {"1\u001b[2J": 1}})"), "f");
@@ -189,6 +189,35 @@ TEST(ReturnFileBadInput, QuotedInputIsCutAndEscaped) {
     } catch (const ReturnFileError& e) {
         EXPECT_EQ(std::string(e.what()).find('\x1b'), std::string::npos) << "escape character printed raw";
         EXPECT_NE(std::string(e.what()).find("\\u001b"), std::string::npos) << e.what();
+    }
+}
+
+TEST(ReturnFileBadInput, MessagesQuoteAtMostEightyCharactersOfInput) {
+    // Whatever the fault, a long piece of input is quoted by its first 80
+    // characters and "…"; letters beyond ASCII count as one and are never split.
+    const std::string key(900000, 'k');
+    const std::string polish = std::string(79, 'a') + "żółw" + std::string(1000, 'b');
+    const struct {
+        std::string json;
+        std::string quoted;  // what the message holds of the input
+    } cases[] = {
+        {pit37(R"("rekdek": {")" + key + R"(": 1})"), std::string(80, 'k') + "…"},
+        {pit37(R"("rekdek": {"a-)" + key + R"(": 1})"), "\"a-" + std::string(78, 'k') + "…\""},
+        {R"({"form": ")" + polish + R"("})", "\"" + std::string(79, 'a') + "ż…\""},
+        {R"({"form": "PIT-37", "rekdek": {")" + key + R"(": 3, ")" + key + R"(": 4}})", std::string(80, 'k') + "…"},
+        {R"({"form": "PIT-37", "rekdek": {"nip": ")" + key + R"(}})", std::string(79, 'k') + "…"},
+        {R"({"form": "PIT-37", "rekdek": {"zal": 1)" + std::string(5000, '0') + R"(}})",
+         "1" + std::string(79, '0') + "…"},
+    };
+    for (const auto& c : cases) {
+        try {
+            load_return_text(c.json, "f");
+            ADD_FAILURE() << "accepted";
+        } catch (const ReturnFileError& e) {
+            const std::string what = e.what();
+            EXPECT_LT(what.size(), 300U) << what.substr(0, 300);
+            EXPECT_NE(what.find(c.quoted), std::string::npos) << what.substr(0, 300);
+        }
     }
 }
 
