@@ -62,7 +62,7 @@ public:
     std::string postscript_name() const;
 
     // A font program of these glyphs (and the glyphs composite ones are made
-    // of) without hinting; `glyph_of` gives the program's glyph of each one
+    // of, and the missing glyph with its outline) without hinting; `glyph_of` gives the program's glyph of each one
     // asked for, in order. Should the subsetter fail, the program is the
     // whole face and each glyph its own.
     struct Subset {
