@@ -13,7 +13,6 @@
 #include "module/platforms.h"
 #include "module/preview_window.h"
 #include "module/print_session.h"
-#include "pages/page_classes.h"
 #include "platform/output_file.h"
 #include "platform/scripted_platform.h"
 
@@ -46,20 +45,8 @@ public:
     bool has_dialog_class(std::string_view class_name) const override { return jobs::is_registered(class_name); }
     std::unique_ptr<api::Dialog> create_dialog(std::string_view class_name, const api::DialogContext& context,
                                                QWidget* owner) override {
-        ModulePlatform& platform = module_platform(context.platform);
-        // A document bookmarks each sheet with the name the dialog gives it.
-        jobs::SheetTitleHook titles;
-        jobs::JobEndHook job_end;
-        if (platform::DocumentPrinter* document = platform.printers().document())
-            titles = [document](const std::string& title) { document->name_next_sheet(title); };
-        // The printer dialog's document is written when its job ends.
-        if (DialogPrinters* printers = platform.printers().dialog()) {
-            titles = [printers](const std::string& title) { printers->name_next_sheet(title); };
-            job_end = [printers](bool completed) { printers->end_job(completed); };
-        }
-        std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(
-            class_name,
-            jobs::DialogContext{context.data, platform.platform(), &pages::find_page_class, titles, job_end}, owner);
+        std::unique_ptr<jobs::PrintDialog> dialog =
+            jobs::create_dialog(class_name, dialog_context(context.data, module_platform(context.platform)), owner);
         if (!dialog) return nullptr;
         return std::make_unique<DialogImpl>(std::move(dialog));
     }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "module/print_session.h"
+#include "pages/page_classes.h"
 #include "platform/output_file.h"
 #include "platform/qt_platform.h"
 #include "platform/scripted_platform.h"
@@ -135,6 +136,19 @@ private:
 };
 
 }  // namespace
+
+jobs::DialogContext dialog_context(HostData& data, ModulePlatform& platform) {
+    jobs::SheetTitleHook titles;
+    jobs::JobEndHook job_end;
+    // A document bookmarks each sheet with the name the dialog gives it.
+    if (platform::DocumentPrinter* document = platform.printers().document())
+        titles = [document](const std::string& title) { document->name_next_sheet(title); };
+    if (DialogPrinters* printers = platform.printers().dialog()) {
+        titles = [printers](const std::string& title) { printers->name_next_sheet(title); };
+        job_end = [printers](bool completed) { printers->end_job(completed); };
+    }
+    return jobs::DialogContext{data, platform.platform(), &pages::find_page_class, titles, job_end};
+}
 
 ModulePrinters& module_printers(api::Printers& printers) {
     auto* own = dynamic_cast<ModulePrinters*>(&printers);

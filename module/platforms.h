@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dek2018/platform.h"
+#include "jobs/print_dialog.h"
 #include "module/dialog_printers.h"
 #include "platform/document_printer.h"
 #include "platform/platform.h"
@@ -33,6 +34,12 @@ public:
     virtual platform::Platform& platform() = 0;
     virtual ModulePrinters& printers() = 0;
 };
+
+// What a dialog created for a host is handed: the records, the platform
+// layer's platform, the page classes, and the hooks of its printers: a
+// document and the printer dialog's printers name each sheet, and the
+// latter write the document of a job when it ends.
+jobs::DialogContext dialog_context(HostData& data, ModulePlatform& platform);
 
 // The module's side of public objects; throws std::invalid_argument for an
 // object the module did not make.

@@ -30,7 +30,7 @@
 #include "jobs/registry.h"
 #include "module/dialog_printers.h"
 #include "module/form_pages.h"
-#include "module/print_session.h"
+#include "module/platforms.h"
 #include "pages/page_classes.h"
 #include "platform/qt_platform.h"
 
@@ -39,7 +39,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using library::DialogPrinters;
-using library::system_printers;
 
 // The C locale, set before the application is made: the Polish texts must
 // not depend on the user's language.
@@ -80,9 +79,11 @@ protected:
         fs::create_directories(dir);
         ret = load_return_text(find_sample("pit37")->json, "pit37.json");
         bind_settings(ret.data, dir / "rekster.dat");  // not there: the defaults, blank-sheet printing on
-        system.emplace(system_printers(dir / "wydruki"));
-        printers = std::make_unique<DialogPrinters>(*system, "PIT-37", dir / "wydruki" / "pit37.pdf");
-        platform = std::make_unique<platform::QtPlatform>(*printers);
+        // Made as the module makes them for the command.
+        system = library::make_system_printers(dir / "wydruki", api::CupsUse::listed);
+        own_printers = library::make_dialog_printers(*system, "PIT-37", dir / "wydruki" / "pit37.pdf");
+        printers = library::module_printers(*own_printers).dialog();
+        platform = library::make_qt_platform(*own_printers);
     }
     void TearDown() override {
         dialog.reset();
@@ -91,10 +92,8 @@ protected:
 
     // The PIT-37 dialog as `dek2018 dialog` makes it, shown.
     jobs::PrintDialog& show_dialog() {
-        jobs::DialogContext context{ret.data, *platform, &pages::find_page_class,
-                                    [this](const std::string& sheet) { printers->name_next_sheet(sheet); },
-                                    [this](bool completed) { printers->end_job(completed); }};
-        dialog = jobs::create_dialog("Tf_wydpit37", context, nullptr);
+        dialog = jobs::create_dialog("Tf_wydpit37",
+                                     library::dialog_context(ret.data, library::module_platform(*platform)), nullptr);
         dialog->show();
         QApplication::processEvents();
         return *dialog;
@@ -122,9 +121,10 @@ protected:
 
     fs::path dir;
     ReturnFile ret;
-    std::optional<platform::SystemPrinters> system;
-    std::unique_ptr<DialogPrinters> printers;
-    std::unique_ptr<platform::QtPlatform> platform;
+    std::unique_ptr<api::SystemPrinters> system;
+    std::unique_ptr<api::DialogPrinters> own_printers;
+    DialogPrinters* printers = nullptr;  // the module's side of own_printers
+    std::unique_ptr<api::Platform> platform;
     std::unique_ptr<jobs::PrintDialog> dialog;
     std::vector<std::string> print_dialog_buttons;
     std::string file_choice_text;  // the printer list's "print to file" entry
@@ -139,7 +139,8 @@ TEST_F(DialogCommand, SheetPromptsHavePolishButtons) {
         buttons = button_texts(box);
         box->button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(platform->MessageBox("Wydruk strony 1/4\n\r   Włóż kartkę", "Wydruk zeznania PIT-37", 49),
+    EXPECT_EQ(library::module_platform(*platform).platform().MessageBox("Wydruk strony 1/4\n\r   Włóż kartkę",
+                                                                        "Wydruk zeznania PIT-37", 49),
               platform::IDCANCEL);
     EXPECT_TRUE(has(buttons, "Anuluj")) << joined(buttons);
     EXPECT_FALSE(has(buttons, "Cancel")) << joined(buttons);
