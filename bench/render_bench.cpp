@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
-#include "host/print_session.h"
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
+#include "module/print_session.h"
 #include "pages/page_classes.h"
 #include "platform/form_painter.h"
 #include "platform/render.h"
@@ -91,8 +91,8 @@ std::vector<DemoSheet> record_demo() {
         r.data.rekster = dek::host::default_settings();
         recorder.sample = sample.name;
         dek::platform::ScriptedPlatform platform(recorder, {}, nullptr);
-        dek::host::run_headless(dek::host::dialog_class_name(r.form),
-                                dek::jobs::DialogContext{r.data, platform, &dek::pages::find_page_class}, {});
+        dek::library::run_headless(dek::host::dialog_class_name(r.form),
+                                   dek::jobs::DialogContext{r.data, platform, &dek::pages::find_page_class}, {});
     }
     return sheets;
 }

@@ -428,10 +428,7 @@ std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* con
         std::fputs(program_help().c_str(), stdout);
         return ParseExit{0};
     }
-    if (first == "--version") {
-        std::printf("%s\n", version_line().c_str());
-        return ParseExit{0};
-    }
+    if (first == "--version") return ParseExit{0, true};
     if (argc < 2) return ParseExit{program_usage_error("no command given")};
     const CommandSpec* command = find_command(first);
     if (command == nullptr) return ParseExit{program_usage_error("no command " + std::string(first))};

@@ -68,10 +68,12 @@ private:
 };
 
 // The outcome of parsing a command line that is not to run a command:
-// help or the version printed (exit 0), or a usage error (exit 2) with the
+// help printed (exit 0), the version asked for (left to the caller, which
+// loads the module to name it), or a usage error (exit 2) with the
 // command's usage on standard error and nothing else done.
 struct ParseExit {
     int status;
+    bool version = false;  // --version: the caller says it, with the module it loads
 };
 
 // A usage error found by a command itself (a value out of range, options
@@ -79,9 +81,10 @@ struct ParseExit {
 // on standard error. Returns 2, the exit status.
 int usage_error(const CommandSpec& command, std::string_view why);
 
-// Parses `dek2018 ARGS...` (argv[0] is the program). Help, the version and
-// usage errors are written here and come back as a ParseExit; otherwise the
-// command to run with its arguments.
+// Parses `dek2018 ARGS...` (argv[0] is the program). Help and usage errors
+// are written here and come back as a ParseExit, as does --version (marked
+// so, for the caller to say); otherwise the command to run with its
+// arguments.
 std::variant<Invocation, ParseExit> parse_command_line(int argc, const char* const* argv);
 
 }  // namespace dek::host

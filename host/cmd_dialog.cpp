@@ -1,21 +1,18 @@
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "host/commands.h"
-#include "host/dialog_printers.h"
-#include "host/print_session.h"
 #include "host/return_file.h"
 #include "host/screen_application.h"
-#include "host/settings.h"
-#include "jobs/registry.h"
-#include "pages/page_classes.h"
-#include "platform/qt_platform.h"
+#include "host/session.h"
 
 namespace dek::host {
 
@@ -24,7 +21,7 @@ namespace dek::host {
 // over a main window. The PDF printer writes into DIR (default ./wydruki),
 // or one document into the file chosen in the printer dialog. Standard
 // error says at the end where the sheets went and how many.
-int cmd_dialog(const Invocation& args) {
+int cmd_dialog(const Invocation& args, api::Module& module) {
     const std::string& file = args.arguments().at(0);
     const std::string out = args.value("out").value_or("wydruki");
     std::optional<std::filesystem::path> settings;
@@ -33,24 +30,25 @@ int cmd_dialog(const Invocation& args) {
     const bool fit = !args.has("no-fit");
     // Without a display nothing is read or written, the settings file not made.
     if (!display_named("dialog")) return 2;
-    std::optional<ReturnFile> loaded = load_for_dialog("dialog", file, settings);
+    std::optional<ReturnFile> loaded = load_for_dialog(module, "dialog", file, settings);
     if (!loaded) return 2;
     ReturnFile& r = *loaded;
     const std::string class_name(dialog_class_name(r.form));
     const std::string title = form_title(r.form, r.data);
 
     ScreenApplication app("dialog");
-    platform::SystemPrinters system = system_printers(out);
-    system.set_fit_to_printable_area(fit);
+    const std::unique_ptr<api::SystemPrinters> system = module.system_printers(out);
+    system->set_fit_to_printable_area(fit);
     // The printer dialog's "print to file" proposes the return's document,
     // named after the return file, in the PDF printer's folder when it is
     // there (the dialog refuses a file in a folder that is not), else here.
     const std::string document = std::filesystem::path(file).stem().string() + ".pdf";
     std::error_code ignored;
-    DialogPrinters printers(system, title,
-                            std::filesystem::is_directory(out, ignored) ? std::filesystem::path(out) / document
-                                                                        : std::filesystem::path(document));
-    platform::QtPlatform platform(printers);
+    const std::unique_ptr<api::DialogPrinters> printers =
+        module.dialog_printers(*system, title,
+                               std::filesystem::is_directory(out, ignored) ? std::filesystem::path(out) / document
+                                                                           : std::filesystem::path(document));
+    const std::unique_ptr<api::Platform> platform = module.qt_platform(*printers);
 
     // The host's main window owns the dialog; the dialog is destroyed first.
     QMainWindow host;
@@ -58,16 +56,13 @@ int cmd_dialog(const Invocation& args) {
     host.setCentralWidget(new QLabel(QString::fromStdString(title + ": " + file), &host));
     host.resize(800, 600);
     host.show();
-    jobs::DialogContext context{r.data, platform, &pages::find_page_class,
-                                [&printers](const std::string& sheet) { printers.name_next_sheet(sheet); },
-                                [&printers](bool completed) { printers.end_job(completed); }};
-    std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(class_name, context, &host);
-    dialog->exec();
+    std::unique_ptr<api::Dialog> dialog = module.create_dialog(class_name, {r.data, *platform}, &host);
+    dialog->widget().exec();
     dialog.reset();
-    const std::vector<std::string> went = printers.destinations();
+    const std::vector<std::string> went = printers->destinations();
     if (went.empty()) std::fputs("dek2018 dialog: no sheet printed\n", stderr);
     for (const std::string& line : went) std::fprintf(stderr, "dek2018 dialog: %s\n", line.c_str());
-    return platform.errors() != 0 ? 1 : 0;
+    return platform->errors() != 0 ? 1 : 0;
 }
 
 }  // namespace dek::host

@@ -7,21 +7,17 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "host/batch_progress.h"
 #include "host/commands.h"
-#include "host/print_session.h"
 #include "host/return_file.h"
-#include "host/settings.h"
-#include "jobs/registry.h"
-#include "pages/page_classes.h"
-#include "platform/document_printer.h"
-#include "platform/output_file.h"
-#include "platform/scripted_platform.h"
+#include "host/session.h"
 
 namespace dek::host {
 
@@ -162,18 +158,20 @@ bool documents_writable(const PrintArgs& p) {
 enum Outcome { kPrinted = 0, kError = 1, kRefused = 2 };
 
 // Runs the return's print dialog headless on `printers`, the transcript to
-// `out`. With a document as the printer, each sheet is named for its
-// bookmark and the document is written when the dialog has closed; a
-// write that fails is an error of the run, shown in its transcript.
-Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& printers,
-                     platform::DocumentPrinter* document, std::ostream& out, BatchProgress& progress) {
-    platform::ScriptedPlatform platform(printers, platform::Script{p.cancel, {}}, &out);
-    jobs::SheetTitleHook titles;
-    if (document != nullptr) titles = [document](const std::string& title) { document->name_next_sheet(title); };
+// `out`. With a document as the printer, each sheet is bookmarked with its
+// name and the document is written when the dialog has closed; a write that
+// fails is an error of the run, shown in its transcript.
+Outcome print_return(api::Module& module, const PrintArgs& p, ReturnFile& r, api::Printers& printers,
+                     api::DocumentPrinter* document, std::ostream& out, BatchProgress& progress) {
+    const std::unique_ptr<api::ScriptedPlatform> platform =
+        module.scripted_platform(printers, api::Script{p.cancel, {}}, &out);
     try {
-        run_headless(dialog_class_name(r.form), jobs::DialogContext{r.data, platform, &pages::find_page_class, titles},
-                     p.clicks);
-    } catch (const UsageError& e) {
+        std::unique_ptr<api::Dialog> dialog =
+            module.create_dialog(dialog_class_name(r.form), api::DialogContext{r.data, *platform}, nullptr);
+        if (!dialog)
+            throw std::logic_error("dialog class " + std::string(dialog_class_name(r.form)) + " is not registered");
+        dialog->run_headless(p.clicks);
+    } catch (const std::invalid_argument& e) {
         progress.clear();
         std::fprintf(stderr, "dek2018 print: %s\n", e.what());
         return kRefused;
@@ -186,10 +184,10 @@ Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& prin
                              document->file().string().c_str());
             }
         } catch (const std::exception& e) {
-            platform.ShowException(e.what());
+            platform->ShowException(e.what());
         }
     }
-    return platform.errors() != 0 ? kError : kPrinted;
+    return platform->errors() != 0 ? kError : kPrinted;
 }
 
 }  // namespace
@@ -197,7 +195,7 @@ Outcome print_return(const PrintArgs& p, ReturnFile& r, platform::Printers& prin
 // dek2018 print: the print dialog and its job without a screen, for one
 // return file or several in turn. Standard output carries the transcript
 // of each run, one line per event.
-int cmd_print(const Invocation& args) {
+int cmd_print(const Invocation& args, api::Module& module) {
     const std::optional<PrintArgs> parsed = parse(args);
     if (!parsed) return 2;
     const PrintArgs& p = *parsed;
@@ -209,18 +207,18 @@ int cmd_print(const Invocation& args) {
 
     // The system's printers serve every file printed with --out; the printer
     // named is looked for once, before anything prints.
-    std::optional<platform::SystemPrinters> printers;
+    std::unique_ptr<api::SystemPrinters> printers;
     // The --out folder is held for the whole run (a batch holds DIR itself),
     // before anything in it is written or removed.
-    std::optional<platform::FolderLock> lock;
+    std::unique_ptr<api::FolderLock> lock;
     if (p.out) {
-        lock.emplace(*p.out);
+        lock = module.lock_folder(*p.out);
         if (lock->busy()) {
             std::fprintf(stderr, "dek2018 print: another print is writing into the folder %s; nothing printed\n",
                          p.out->c_str());
             return 2;
         }
-        printers.emplace(system_printers(*p.out));
+        printers = module.system_printers(*p.out);
         printers->set_fit_to_printable_area(p.fit);
         if (p.printer) {
             const int index = printers->find(*p.printer);
@@ -236,7 +234,7 @@ int cmd_print(const Invocation& args) {
         // A stopped queue would keep every sheet: said before the first prompt.
         try {
             printers->check_ready(printers->index());
-        } catch (const platform::PrintError& e) {
+        } catch (const std::runtime_error& e) {
             std::fprintf(stderr, "dek2018 print: %s; nothing printed\n", e.what());
             return 2;
         }
@@ -249,10 +247,10 @@ int cmd_print(const Invocation& args) {
         const std::string& file = p.files[i];
         const std::string stem = stem_of(file);
         progress.show(static_cast<int>(i + 1), static_cast<int>(p.files.size()), fs::path(file).filename().string());
-        if (batch) out << "FILE " << platform::one_line(file) << '\n' << std::flush;
+        if (batch) out << "FILE " << module.one_line(file) << '\n' << std::flush;
         progress.clear();  // a file that does not load says so on standard error
         std::optional<ReturnFile> r = load_for_dialog(
-            "print", file, p.settings ? std::optional<std::filesystem::path>(*p.settings) : std::nullopt);
+            module, "print", file, p.settings ? std::optional<std::filesystem::path>(*p.settings) : std::nullopt);
         if (!r) {
             worst = kRefused;
             continue;
@@ -261,15 +259,16 @@ int cmd_print(const Invocation& args) {
         Outcome outcome;
         if (p.out) {
             printers->set_pdf_dir(batch ? fs::path(*p.out) / stem : fs::path(*p.out));
-            outcome = print_return(p, *r, *printers, nullptr, out, progress);
+            outcome = print_return(module, p, *r, *printers, nullptr, out, progress);
         } else {
             // The folder of --pdf-dir is made as the PDF printer makes its own;
             // when it cannot be, writing the document says why.
             std::error_code ignored;
             if (p.pdf_dir) fs::create_directories(*p.pdf_dir, ignored);
-            platform::DocumentPrinter document({p.pdf ? fs::path(*p.pdf) : fs::path(*p.pdf_dir) / (stem + ".pdf"),
-                                                form_title(r->form, r->data) + " 2018", p.pdfa});
-            outcome = print_return(p, *r, document, &document, out, progress);
+            const std::unique_ptr<api::DocumentPrinter> document =
+                module.document_printer({p.pdf ? fs::path(*p.pdf) : fs::path(*p.pdf_dir) / (stem + ".pdf"),
+                                         form_title(r->form, r->data) + " 2018", p.pdfa});
+            outcome = print_return(module, p, *r, *document, document.get(), out, progress);
         }
         worst = std::max<int>(worst, outcome);
     }

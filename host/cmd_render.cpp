@@ -1,22 +1,21 @@
 // dek2018 render: one page report filled from a return file, as PDF or PNG.
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QImageWriter>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "host/commands.h"
-#include "host/form_pages.h"
-#include "host/print_session.h"
 #include "host/return_file.h"
-#include "pages/page_classes.h"
-#include "platform/output_file.h"
-#include "platform/render.h"
+#include "host/session.h"
 
 namespace dek::host {
 
@@ -33,9 +32,9 @@ int cannot_write(const std::string& what) {
     return 1;
 }
 
-std::string joined(const std::vector<std::string_view>& names) {
+std::string joined(const std::vector<std::string>& names) {
     std::string list;
-    for (std::string_view n : names) list += (list.empty() ? "" : ", ") + std::string(n);
+    for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
     return list;
 }
 
@@ -49,7 +48,7 @@ bool parse_int(const std::string& s, int lo, int hi, int& out) {
 
 }  // namespace
 
-int cmd_render(const Invocation& args) {
+int cmd_render(const Invocation& args, api::Module& module) {
     const std::string& file = args.arguments().at(0);
     const std::string page_class = args.value("page").value_or("");
     const std::string out = args.value("out").value_or("");
@@ -61,9 +60,13 @@ int cmd_render(const Invocation& args) {
     struct Variant {
         const char* option;
         const char* field;
+        std::optional<int> api::RenderRequest::*slot;
         int value = 0;
         bool given = false;
-    } variants[] = {{"--nrp", "nrp"}, {"--nr", "nr"}, {"--ilb", "ilb"}, {"--nrsp", "nrsp"}};
+    } variants[] = {{"--nrp", "nrp", &api::RenderRequest::nrp},
+                    {"--nr", "nr", &api::RenderRequest::nr},
+                    {"--ilb", "ilb", &api::RenderRequest::ilb},
+                    {"--nrsp", "nrsp", &api::RenderRequest::nrsp}};
     for (auto& var : variants) {
         const std::optional<std::string> v = args.value(var.field);  // --nrp is field nrp
         if (!v) continue;
@@ -82,13 +85,48 @@ int cmd_render(const Invocation& args) {
     }
     // Only a page the return's print job prints is filled from it: a page of
     // another form would read records this return does not fill.
-    const std::vector<std::string_view> printed = printed_page_classes(ret.form);
+    const std::vector<std::string> printed = module.printed_page_classes(dialog_class_name(ret.form));
     const std::string form(form_name(ret.form));
-    const report::PageClass* cls = pages::find_page_class(page_class);
-    if (cls == nullptr)
+    std::optional<std::vector<api::VariantField>> fields;
+    try {
+        fields = module.variant_fields(page_class);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "dek2018 render: %s\n", e.what());
+        return 1;
+    }
+    if (!fields)
         return fail("unknown page class " + page_class + "; the pages of a " + form + " return: " + joined(printed));
     if (std::find(printed.begin(), printed.end(), page_class) == printed.end())
         return fail(page_class + " is no page of a " + form + " return; its pages: " + joined(printed));
+
+    // The page reads its records at the places its variant fields name, so it
+    // is filled only for values a print job gives it.
+    for (const auto& var : variants) {
+        const auto declared = std::find_if(fields->begin(), fields->end(),
+                                           [&](const api::VariantField& f) { return f.name == var.field; });
+        if (declared == fields->end()) {
+            if (var.given) return fail(page_class + " has no variant field " + var.field);
+            continue;
+        }
+        if (!var.given) return fail(page_class + " needs " + var.option + " (its variant field " + var.field + ")");
+        const std::vector<int>& allowed = declared->values;
+        if (!allowed.empty() && std::find(allowed.begin(), allowed.end(), var.value) == allowed.end()) {
+            std::string list;
+            for (int v : allowed) list += (list.empty() ? "" : " or ") + std::to_string(v);
+            return fail(std::string(var.option) + " " + std::to_string(var.value) + ": " + page_class +
+                        " prints its variant field " + var.field + " only as " + list);
+        }
+    }
+    // A PIT-28 return's PIT/O, PIT/D and PIT-2K pages read the general
+    // record, which the print job fills from the PIT-28 return just before
+    // each such sheet: the page is rendered as the job prints it.
+    api::RenderRequest request;
+    request.page_class = page_class;
+    request.dialog_class = dialog_class_name(ret.form);
+    request.outline = outline;
+    for (const auto& var : variants) {
+        if (var.given) request.*var.slot = var.value;
+    }
 
     // Drawn off screen, whatever display the environment names (or a dead one).
     prepare_headless();
@@ -98,60 +136,23 @@ int cmd_render(const Invocation& args) {
     QGuiApplication app(argc, argv);
 
     try {
-        // A PIT-28 return's PIT/O, PIT/D and PIT-2K pages read the general
-        // record, which the print job fills from the PIT-28 return just before
-        // each such sheet: the page is rendered as the job prints it.
-        if (ret.form == Form::pit28) {
-            if (auto prepare = jobs::preparation_of(print_job(ret.form), page_class)) prepare(ret.data);
-        }
-        report::LivePage live(*cls, ret.data);
-        report::PageReport& page = live.page();
-        const report::Layout& layout = page.layout();
-        // The page reads its records at the places its variant fields name, so it
-        // is filled only for values a print job gives it.
-        for (const auto& var : variants) {
-            const bool declared = std::find(layout.variant_fields.begin(), layout.variant_fields.end(), var.field) !=
-                                  layout.variant_fields.end();
-            if (!declared) {
-                if (var.given) return fail(page_class + " has no variant field " + var.field);
-                continue;
-            }
-            if (!var.given) return fail(page_class + " needs " + var.option + " (its variant field " + var.field + ")");
-            const auto allowed = layout.variant_values.find(var.field);
-            if (allowed != layout.variant_values.end() &&
-                std::find(allowed->second.begin(), allowed->second.end(), var.value) == allowed->second.end()) {
-                std::string list;
-                for (int v : allowed->second) list += (list.empty() ? "" : " or ") + std::to_string(v);
-                return fail(std::string(var.option) + " " + std::to_string(var.value) + ": " + page_class +
-                            " prints its variant field " + var.field + " only as " + list);
-            }
-        }
-        for (const auto& var : variants) {
-            if (!var.given) continue;
-            if (std::string(var.field) == "nrp") page.nrp = var.value;
-            if (std::string(var.field) == "nr") page.nr = var.value;
-            if (std::string(var.field) == "ilb") page.ilb = var.value;
-            if (std::string(var.field) == "nrsp") page.nrsp = var.value;
-        }
-        page.before_print();
-        platform::RenderOptions options;
-        options.outline = outline;
         // Drawn completely first, then written through a new file renamed over
         // OUT: a link at OUT is replaced, never written through.
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
+        std::string bytes;
         if (pdf) {
-            platform::write_pdf(page, buffer, options);
+            bytes = module.render_pdf(ret.data, request);
         } else {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
             QImageWriter writer(&buffer, "png");
-            if (!writer.write(platform::render_image(page, dpi, options)))
+            if (!writer.write(module.render_image(ret.data, request, dpi)))
                 return cannot_write(out + ": " + writer.errorString().toStdString());
+            bytes = png.toStdString();
         }
         try {
-            platform::write_file_replacing(out,
-                                           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        } catch (const platform::OutputError& e) {
+            module.write_output_file(out, bytes);
+        } catch (const std::system_error& e) {
             return cannot_write(e.what());
         }
     } catch (const std::exception& e) {

@@ -5,24 +5,41 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <variant>
 
 #include "host/cli.h"
 #include "host/commands.h"
+#include "host/module_loader.h"
 
 namespace {
 
+// A command runs with the return file alone, or with the print module.
 struct Command {
     std::string_view name;
-    int (*run)(const dek::host::Invocation&);
+    int (*run)(const dek::host::Invocation&) = nullptr;
+    int (*run_with_module)(const dek::host::Invocation&, dek::api::Module&) = nullptr;
 };
 
 const Command kCommands[] = {
-    {"check", dek::host::cmd_check},   {"sample", dek::host::cmd_sample}, {"render", dek::host::cmd_render},
-    {"dialog", dek::host::cmd_dialog}, {"print", dek::host::cmd_print},   {"preview", dek::host::cmd_preview},
-    {"demo", dek::host::cmd_demo},
+    {"check", dek::host::cmd_check},
+    {"sample", dek::host::cmd_sample},
+    {"render", nullptr, dek::host::cmd_render},
+    {"dialog", nullptr, dek::host::cmd_dialog},
+    {"print", nullptr, dek::host::cmd_print},
+    {"preview", nullptr, dek::host::cmd_preview},
+    {"demo", nullptr, dek::host::cmd_demo},
 };
+
+// `dek2018 --version`: the program's version, and the module's with the file loaded.
+int print_version() {
+    const std::optional<dek::host::LoadedModule> loaded = dek::host::load_module();
+    if (!loaded) return 2;
+    std::printf("%s\nmodule libdek2018 %s: %s\n", dek::host::version_line().c_str(), loaded->module.version().c_str(),
+                loaded->file.c_str());
+    return 0;
+}
 
 // Qt's own notes (a missing XDG_RUNTIME_DIR, a platform plugin's remarks)
 // are no business of the user's: only its critical and fatal messages
@@ -60,11 +77,16 @@ int main(int argc, char** argv) {
     // The command line is read before any Qt application exists: help and
     // usage errors need no display, and a usage error does nothing else.
     auto parsed = dek::host::parse_command_line(argc, argv);
-    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed)) return finish_output(exit->status);
+    if (const auto* exit = std::get_if<dek::host::ParseExit>(&parsed))
+        return finish_output(exit->version ? print_version() : exit->status);
     const auto& invocation = std::get<dek::host::Invocation>(parsed);
     quiet_qt_messages();
     for (const auto& c : kCommands) {
-        if (c.name == invocation.command().name) return finish_output(c.run(invocation));
+        if (c.name != invocation.command().name) continue;
+        if (c.run != nullptr) return finish_output(c.run(invocation));
+        const std::optional<dek::host::LoadedModule> loaded = dek::host::load_module();
+        if (!loaded) return 2;
+        return finish_output(c.run_with_module(invocation, loaded->module));
     }
     std::fprintf(stderr, "dek2018: command %.*s is not built in\n", static_cast<int>(invocation.command().name.size()),
                  invocation.command().name.data());

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dek2018/platform.h"
 #include "platform/printers.h"
 #include "platform/render.h"
 
@@ -18,11 +19,9 @@ class QPainter;
 
 namespace dek::platform {
 
-struct DocumentOptions {
-    std::filesystem::path file;  // the PDF to write
-    std::string title;           // the document's title: "PIT-37 2018"
-    bool pdfa = false;           // an archive copy: PDF/A-1b
-};
+// The file, its title ("PIT-37 2018") and whether it is an archive copy
+// (PDF/A-1b): the public API's options.
+using DocumentOptions = api::DocumentOptions;
 
 class DocumentPrinter final : public Printers {
 public:

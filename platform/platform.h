@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dek2018/platform.h"
+
 class QWidget;
 
 namespace dek::report {
@@ -20,15 +22,15 @@ class PageReport;
 namespace dek::platform {
 
 // Message-box flags and answers, as the application's message box takes and
-// returns them.
-inline constexpr int MB_OK = 0x00;
-inline constexpr int MB_OKCANCEL = 0x01;
-inline constexpr int MB_ICONHAND = 0x10;
-inline constexpr int MB_ICONQUESTION = 0x20;
-inline constexpr int MB_ICONEXCLAMATION = 0x30;
-inline constexpr int MB_ICONASTERISK = 0x40;
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+// returns them: the public API's.
+using api::IDCANCEL;
+using api::IDOK;
+using api::MB_ICONASTERISK;
+using api::MB_ICONEXCLAMATION;
+using api::MB_ICONHAND;
+using api::MB_ICONQUESTION;
+using api::MB_OK;
+using api::MB_OKCANCEL;
 
 // A printer that cannot start or finish a print run, or a printer that is not there.
 class PrintError : public std::runtime_error {

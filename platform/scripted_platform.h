@@ -10,10 +10,7 @@
 // host, a recording fake for the tests.
 #pragma once
 
-#include <deque>
-#include <optional>
 #include <ostream>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,13 +19,9 @@
 
 namespace dek::platform {
 
-struct Script {
-    // 1-based numbers of the message boxes answered Cancel; all others are answered OK.
-    std::set<int> cancel;
-    // Answers to the printer dialog, one per opening: the printer chosen and
-    // confirmed, or nothing for Cancel. When they run out the dialog is cancelled.
-    std::deque<std::optional<std::string>> printer_dialog;
-};
+// The answers of the script: which prompts are cancelled, what the printer
+// dialog is answered.
+using Script = api::Script;
 
 class ScriptedPlatform final : public Platform {
 public:

@@ -5,9 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "records/rek28.h"
-#include "records/rekdek.h"
-#include "records/rekster.h"
+// The records' headers are found beside this one, as they are installed too.
+#include "rek28.h"
+#include "rekdek.h"
+#include "rekster.h"
 
 namespace dek {
 

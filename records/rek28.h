@@ -4,7 +4,7 @@
 // loader share one list.
 #pragma once
 
-#include "records/rekdek.h"
+#include "rekdek.h"  // beside this header, as installed too
 
 namespace dek {
 

@@ -7,7 +7,7 @@
 // so a field's name and type are written down in one place only.
 #pragma once
 
-#include "records/types.h"
+#include "types.h"  // beside this header, as installed too
 
 // Hands one member to the visitor under its own name.
 #define DEK_FIELD(name) v(#name, name)

@@ -33,7 +33,9 @@ for help in --help -h; do
 done
 
 run --version
-[[ $rc -eq 0 && $(cat "$work/out") =~ ^dek2018\ [0-9]+\.[0-9]+$ && ! -s $work/err ]] || fail "--version: $(cat "$work/out")"
+[[ $rc -eq 0 && $(head -1 "$work/out") =~ ^dek2018\ [0-9]+\.[0-9]+$ && ! -s $work/err ]] || fail "--version: $(cat "$work/out")"
+[[ $(sed -n 2p "$work/out") =~ ^module\ libdek2018\ [0-9]+\.[0-9]+:\ /.*/libdek2018\.so\.0$ && $(wc -l <"$work/out") -eq 2 ]] ||
+  fail "--version names no module: $(cat "$work/out")"
 
 for c in "${commands[@]}"; do
   run "$c" --help

@@ -24,13 +24,13 @@
 #include <vector>
 
 #include "host/cli.h"
-#include "host/dialog_printers.h"
-#include "host/form_pages.h"
-#include "host/print_session.h"
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
 #include "jobs/registry.h"
+#include "module/dialog_printers.h"
+#include "module/form_pages.h"
+#include "module/platforms.h"
 #include "pages/page_classes.h"
 #include "platform/qt_platform.h"
 
@@ -38,6 +38,7 @@ namespace dek::host {
 namespace {
 
 namespace fs = std::filesystem;
+using library::DialogPrinters;
 
 // The C locale, set before the application is made: the Polish texts must
 // not depend on the user's language.
@@ -78,9 +79,11 @@ protected:
         fs::create_directories(dir);
         ret = load_return_text(find_sample("pit37")->json, "pit37.json");
         bind_settings(ret.data, dir / "rekster.dat");  // not there: the defaults, blank-sheet printing on
-        system.emplace(system_printers(dir / "wydruki"));
-        printers = std::make_unique<DialogPrinters>(*system, "PIT-37", dir / "wydruki" / "pit37.pdf");
-        platform = std::make_unique<platform::QtPlatform>(*printers);
+        // Made as the module makes them for the command.
+        system = library::make_system_printers(dir / "wydruki", api::CupsUse::listed);
+        own_printers = library::make_dialog_printers(*system, "PIT-37", dir / "wydruki" / "pit37.pdf");
+        printers = library::module_printers(*own_printers).dialog();
+        platform = library::make_qt_platform(*own_printers);
     }
     void TearDown() override {
         dialog.reset();
@@ -89,10 +92,8 @@ protected:
 
     // The PIT-37 dialog as `dek2018 dialog` makes it, shown.
     jobs::PrintDialog& show_dialog() {
-        jobs::DialogContext context{ret.data, *platform, &pages::find_page_class,
-                                    [this](const std::string& sheet) { printers->name_next_sheet(sheet); },
-                                    [this](bool completed) { printers->end_job(completed); }};
-        dialog = jobs::create_dialog("Tf_wydpit37", context, nullptr);
+        dialog = jobs::create_dialog("Tf_wydpit37",
+                                     library::dialog_context(ret.data, library::module_platform(*platform)), nullptr);
         dialog->show();
         QApplication::processEvents();
         return *dialog;
@@ -120,9 +121,10 @@ protected:
 
     fs::path dir;
     ReturnFile ret;
-    std::optional<platform::SystemPrinters> system;
-    std::unique_ptr<DialogPrinters> printers;
-    std::unique_ptr<platform::QtPlatform> platform;
+    std::unique_ptr<api::SystemPrinters> system;
+    std::unique_ptr<api::DialogPrinters> own_printers;
+    DialogPrinters* printers = nullptr;  // the module's side of own_printers
+    std::unique_ptr<api::Platform> platform;
     std::unique_ptr<jobs::PrintDialog> dialog;
     std::vector<std::string> print_dialog_buttons;
     std::string file_choice_text;  // the printer list's "print to file" entry
@@ -137,7 +139,8 @@ TEST_F(DialogCommand, SheetPromptsHavePolishButtons) {
         buttons = button_texts(box);
         box->button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(platform->MessageBox("Wydruk strony 1/4\n\r   Włóż kartkę", "Wydruk zeznania PIT-37", 49),
+    EXPECT_EQ(library::module_platform(*platform).platform().MessageBox("Wydruk strony 1/4\n\r   Włóż kartkę",
+                                                                        "Wydruk zeznania PIT-37", 49),
               platform::IDCANCEL);
     EXPECT_TRUE(has(buttons, "Anuluj")) << joined(buttons);
     EXPECT_FALSE(has(buttons, "Cancel")) << joined(buttons);
@@ -200,7 +203,8 @@ TEST(RenderHelp, ListsEachFormsPages) {
     const std::string help = command_help(*find_command("render"));
     for (Form form : {Form::pit37, Form::pit36, Form::pit36l, Form::pit28}) {
         std::string list;
-        for (std::string_view cls : printed_page_classes(form)) list += (list.empty() ? "" : ", ") + std::string(cls);
+        for (std::string_view cls : library::printed_page_classes(*library::print_job(dialog_class_name(form))))
+            list += (list.empty() ? "" : ", ") + std::string(cls);
         // The help wraps its lines: compared with line breaks as blanks.
         std::string flat = help;
         std::replace(flat.begin(), flat.end(), '\n', ' ');

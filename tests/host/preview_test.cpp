@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "host/preview_window.h"
 #include "host/return_file.h"
 #include "host/samples.h"
 #include "host/settings.h"
+#include "module/preview_window.h"
 #include "pages/page_classes.h"
 #include "platform/printers.h"
 #include "platform/render.h"
@@ -27,6 +27,8 @@
 
 namespace dek::host {
 namespace {
+
+using library::PreviewWindow;
 
 class NoPrinters final : public platform::Printers {
 public:
@@ -56,7 +58,7 @@ protected:
 
     // The sheets the window paints for the return, and its picture.
     std::vector<std::string> sheets(ReturnFile& r, QImage* picture = nullptr) {
-        PreviewWindow window(r, printing, "zeznanie.json");
+        PreviewWindow window(r.data, std::string(dialog_class_name(r.form)), printing, "zeznanie.json");
         const QImage shown = window.show_and_grab();
         if (picture != nullptr) *picture = shown;
         EXPECT_EQ(window.error(), "");
@@ -99,7 +101,7 @@ QAction* tool(PreviewWindow& window, const char* name) {
 
 TEST_F(Preview, ToolsTurnPagesFitTheWidthAndOpenTheReturnsDialog) {
     ReturnFile r = sample("pit37");
-    PreviewWindow window(r, printing, "zeznanie.json");
+    PreviewWindow window(r.data, std::string(dialog_class_name(r.form)), printing, "zeznanie.json");
     ASSERT_FALSE(window.show_and_grab().isNull());
     tool(window, "next")->trigger();
     tool(window, "next")->trigger();
@@ -156,7 +158,7 @@ QImage rendered(ReturnFile& r, std::string_view page_class) {
 
 TEST_F(Preview, PictureShowsTheReturnsFirstPageWhole) {
     ReturnFile r = sample("pit37");
-    PreviewWindow window(r, printing, "zeznanie.json");
+    PreviewWindow window(r.data, std::string(dialog_class_name(r.form)), printing, "zeznanie.json");
     const QImage picture = window.show_and_grab();
     ASSERT_FALSE(picture.isNull());
     ASSERT_EQ(window.sheets().front(), "TF_w37181");

@@ -12,37 +12,42 @@
 #include <string>
 #include <vector>
 
-#include "host/return_file.h"
+#include "dek2018/preview.h"
 #include "platform/platform.h"
+#include "records/host_data.h"
 
-namespace dek::host {
+namespace dek::library {
 
-class PreviewWindow : public QMainWindow {
+class PreviewWindow : public QMainWindow, public api::Preview {
 public:
-    // `ret` stays the caller's: the preview paints from copies of its
-    // records, the print dialog works on them. `printing` is the platform of
-    // the print dialog (message boxes, printers).
-    PreviewWindow(ReturnFile& ret, platform::Platform& printing, const std::string& file_name,
+    // `data` stays the caller's: the preview paints from copies of its
+    // records, the print dialog of class `dialog_class` works on them.
+    // `printing` is the platform of the print dialog (message boxes,
+    // printers).
+    PreviewWindow(HostData& data, std::string dialog_class, platform::Platform& printing, const std::string& title,
                   QWidget* parent = nullptr);
+
+    QMainWindow& window() override { return *this; }
 
     QPrintPreviewWidget* view() const { return view_; }
     // The page classes of the sheets of the last paint, in order.
-    const std::vector<std::string>& sheets() const { return sheets_; }
+    const std::vector<std::string>& sheets() const override { return sheets_; }
     // The error that ended the last paint early; empty when none did.
-    const std::string& error() const { return error_; }
+    const std::string& error() const override { return error_; }
 
     // The toolbar's "Drukuj…": the return's print dialog, modal over the window.
     void open_print_dialog();
 
     // Shows the window and returns a picture of it once the first sheet
     // shows; a null image when there is no sheet to show.
-    QImage show_and_grab();
+    QImage show_and_grab() override;
 
 private:
     void paint(QPrinter* printer);
     void show_page_number();
 
-    ReturnFile& ret_;
+    HostData& data_;
+    std::string dialog_class_;
     platform::Platform& printing_;
     QPrinter printer_;
     QPrintPreviewWidget* view_;
@@ -51,4 +56,4 @@ private:
     std::string error_;
 };
 
-}  // namespace dek::host
+}  // namespace dek::library

@@ -14,7 +14,7 @@
 #include "platform/printers.h"
 #include "platform/qt_platform.h"
 
-namespace dek::host {
+namespace dek::library {
 
 class DialogPrinters final : public platform::FilePrinters {
 public:
@@ -65,4 +65,4 @@ private:
     std::vector<Destination> destinations_;
 };
 
-}  // namespace dek::host
+}  // namespace dek::library

@@ -1,4 +1,4 @@
-#include "host/preview_window.h"
+#include "module/preview_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -20,7 +20,7 @@
 #include "platform/render.h"
 #include "report/page.h"
 
-namespace dek::host {
+namespace dek::library {
 
 namespace {
 
@@ -57,16 +57,19 @@ private:
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(ReturnFile& ret, platform::Platform& printing, const std::string& file_name,
-                             QWidget* parent)
-    : QMainWindow(parent), ret_(ret), printing_(printing), printer_(QPrinter::HighResolution) {
+PreviewWindow::PreviewWindow(HostData& data, std::string dialog_class, platform::Platform& printing,
+                             const std::string& title, QWidget* parent)
+    : QMainWindow(parent),
+      data_(data),
+      dialog_class_(std::move(dialog_class)),
+      printing_(printing),
+      printer_(QPrinter::HighResolution) {
     // The sheet as every printer gets it: A4 portrait, drawn from the paper's edge.
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setFullPage(true);
     printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
 
-    setWindowTitle(
-        QString::fromStdString("dek2018 - podgląd - " + form_title(ret_.form, ret_.data) + " - " + file_name));
+    setWindowTitle(QString::fromStdString(title));
     view_ = new QPrintPreviewWidget(&printer_, this);
     view_->setZoomMode(QPrintPreviewWidget::FitInView);
     setCentralWidget(view_);
@@ -107,14 +110,14 @@ PreviewWindow::PreviewWindow(ReturnFile& ret, platform::Platform& printing, cons
 void PreviewWindow::paint(QPrinter* printer) {
     // The job runs on a copy: its preparations write into the records, and
     // the return must stay as loaded for the print dialog.
-    HostData data = ret_.data;
+    HostData data = data_;
     PreviewPlatform platform(*printer);
     error_.clear();
     try {
         // Every box the return's dialog offers is ticked, as it stands after
         // opening: attachments the return has, pages that exist.
-        std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(
-            dialog_class_name(ret_.form), jobs::DialogContext{data, platform, &pages::find_page_class}, nullptr);
+        std::unique_ptr<jobs::PrintDialog> dialog =
+            jobs::create_dialog(dialog_class_, jobs::DialogContext{data, platform, &pages::find_page_class}, nullptr);
         if (!dialog) throw std::logic_error("the print dialog of this return is not in this build");
         dialog->activate();
         std::set<std::string, std::less<>> offered;
@@ -146,9 +149,9 @@ QImage PreviewWindow::show_and_grab() {
 }
 
 void PreviewWindow::open_print_dialog() {
-    std::unique_ptr<jobs::PrintDialog> dialog = jobs::create_dialog(
-        dialog_class_name(ret_.form), jobs::DialogContext{ret_.data, printing_, &pages::find_page_class}, this);
+    std::unique_ptr<jobs::PrintDialog> dialog =
+        jobs::create_dialog(dialog_class_, jobs::DialogContext{data_, printing_, &pages::find_page_class}, this);
     if (dialog) dialog->exec();
 }
 
-}  // namespace dek::host
+}  // namespace dek::library

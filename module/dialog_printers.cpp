@@ -1,4 +1,4 @@
-#include "host/dialog_printers.h"
+#include "module/dialog_printers.h"
 
 #include <system_error>
 #include <utility>
@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "report/page.h"
 
-namespace dek::host {
+namespace dek::library {
 
 namespace fs = std::filesystem;
 
@@ -91,4 +91,4 @@ std::vector<std::string> DialogPrinters::destinations() const {
     return lines;
 }
 
-}  // namespace dek::host
+}  // namespace dek::library
