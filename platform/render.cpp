@@ -552,18 +552,17 @@ void PageRenderer::write_pdf(const report::PageReport& page, QIODevice& out, con
             PdfOptions{.title = QString::fromStdString(page.class_name()),
                        .page_width_pt = a4 ? 595.0 : std::round(options.paper_mm.width() * kPointsPerMm),
                        .page_height_pt = a4 ? 842.0 : std::round(options.paper_mm.height() * kPointsPerMm)});
-        bool drawn = false;
-        try {
-            drawn = draw_pdf_page(*document, page, options);
-        } catch (...) {
-            caches_->documents.erase(document.get());
-            throw;
-        }
-        if (drawn) {
+        // The document's extras go with it however the sheet ends (finishing
+        // takes them already; forgetting them again is then nothing).
+        struct Forget {
+            Caches& caches;
+            const PdfDocument* document;
+            ~Forget() { caches.documents.erase(document); }
+        } forget{*caches_, document.get()};
+        if (draw_pdf_page(*document, page, options)) {
             out.write(finish_pdf(*document));
             return;
         }
-        caches_->documents.erase(document.get());
     }
     QPdfWriter writer(&out);
     writer.setPageSize(a4 ? QPageSize(QPageSize::A4) : QPageSize(options.paper_mm, QPageSize::Millimeter));
